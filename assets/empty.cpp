@@ -1,0 +1,1 @@
+// Keeps the assets library non-empty before any picture exists.

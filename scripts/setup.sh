@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the classroom needs to build, run and test; only what is missing.
+set -euo pipefail
+packages=(
+  build-essential cmake ccache pkg-config libgtest-dev
+  qt6-base-dev qt6-svg-dev libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont libsndfile1-dev
+  espeak-ng sox fonts-liberation
+  xvfb xauth xdotool x11-utils openbox
+  cups printer-driver-cups-pdf poppler-utils
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,125 @@
+#include "abc/Form1.h"
+
+#include "creative/Form2.h"
+#include "creative/Form3.h"
+#include "letter/ReadMe.h"
+#include "numbers/Form5.h"
+#include "numbers/Form6.h"
+#include "platform/Pictures.h"
+#include "platform/Runtime.h"
+#include "platform/Screen.h"
+#include "platform/system/SystemServices.h"
+#include "shell/Classroom.h"
+#include "shell/Conventions.h"
+#include "shell/FitToScreen.h"
+#include "shell/SoundBank.h"
+
+using namespace platform;
+
+namespace {
+const OleColor lightRed = colors::lightRed;
+const FontSpec goToFont{"Arial", 14.25, true};
+const FontSpec arial36{"Arial", 36};
+const FontSpec recorderFont{"Arial", 15.75};
+} // namespace
+
+Form1::Form1(Classroom& room_)
+    : Form(" Pipkin's Classroom  ", lightRed),
+      colorshapes(this, {120, 120, 2505, 435}, "Colors and Shapes", colors::yellow, goToFont, Align::center),
+      Label2(this, {600, 600, 1000, 435}, "123s", colors::green, goToFont, Align::center),
+      LabelWrite(this, {1680, 600, 1000, 435}, "Letter", colors::cyan, goToFont, Align::center),
+      Label1(this, {4545, 4860, 1000, 855}, {}, std::nullopt, arial36),
+      Label3(this, {6600, 780, 2295, 495}, "Record", lightRed, recorderFont, Align::center),
+      Label4(this, {4455, 810, 1935, 495}, "Play", lightRed, recorderFont, Align::center),
+      Image1(this, {5265, 5730, 1020, 855}, false, "Teddy"),
+      Picture1(this, {6720, 5940, 645, 555}, lightRed),
+      Text1(this, {6780, 6000, 495, 375}), room(room_) {
+    Label1.setAutoSize(true);
+    Image1.setPicture(platform::builtinPicture("teddy", {32, 32}));
+    Text1.setBackColor(colors::paleRed);
+    Text1.setMaxLength(1);
+    Text1.setTabStop(true);
+    Text1.widget()->raise(); // the typing box sits on its picture box
+    for (Control* goTo : std::initializer_list<Control*>{&colorshapes, &Label2, &LabelWrite})
+        conventions::useCarPointer(*goTo);
+    conventions::useTeddyPointer(*this);
+    setKeyPreview(true);
+    for (MediaDevice* device : devices())
+        device->setVisible(false);
+    connectHandlers();
+}
+
+void Form1::connectHandlers() {
+    colorshapes.Click.connect([this] { colorshapes_Click(); });
+    Label2.Click.connect([this] { Label2_Click(); });
+    LabelWrite.Click.connect([this] { LabelWrite_Click(); });
+    Unload.connect([this] { Form_Unload(); });
+}
+
+void Form1::Form_Load() {
+    room.system().engageKeyLock(this);
+    nowDir = Runtime::currentDirectory();
+    fitToScreen(*this);
+    upperCase = -1;
+    lowerCase = 0;
+    room.createTitleScreen();
+    room.loadBoards();
+    pwSet = 0;
+    for (const QString& font : Screen::fonts())
+        room.readMe().Combo1.addItem(font);
+    Text1.setFocus();
+    Label1.setCaption("ABCs");
+    MMControl27.setVisible(false);
+    Label3.setVisible(false);
+    Label4.setVisible(false);
+    prepareDevices();
+    for (MediaDevice* device : devices())
+        device->command("Open");
+}
+
+void Form1::prepareDevices() {
+    const QString letters = "abcdefghijklmnopqrstuvwxyz";
+    auto file = [this](const QString& name) { return nowDir + "/" + name; };
+    const auto all = devices();
+    for (int i = 0; i < 26; ++i)
+        OpenSoundDevice(*all[i], "WaveAudio", file(letters[i] + QString(".WAV")));
+    OpenSoundDevice(MMControl27, "WaveAudio", file("voice.wav"));
+    OpenSoundDevice(MMControl28, "WaveAudio", file("bye.WAV"));
+    OpenSoundDevice(MMControl29, "WaveAudio", file("hi.WAV"));
+    OpenSoundDevice(MMControl30, "WaveAudio", file("c10.WAV"));
+    for (int n = 1; n <= 9; ++n)
+        OpenSoundDevice(*all[29 + n], "WaveAudio", file(QString("c%1.WAV").arg(n)));
+    OpenSoundDevice(MMControl40, "WaveAudio", file("c0.WAV"));
+    // The music device gets its type only; the tune is chosen when music starts.
+    OpenSoundDevice(MMControl41, "Sequencer", QString());
+    musicFile = file("music1.mid");
+    OpenSoundDevice(MMControl42, "WaveAudio", file("hono.WAV"));
+}
+
+void Form1::Form_Unload() {
+    for (MediaDevice* device : devices())
+        device->command("close");
+}
+
+void Form1::colorshapes_Click() {
+    hide();
+    room.form2().show();
+    room.form3().hide();
+    room.form5().hide();
+    room.form6().hide();
+}
+
+void Form1::Label2_Click() {
+    conventions::showTeddy(Image1, nowDir, "TEDBYE.ICO");
+    Label1.setCaption("Numbers");
+    hide();
+    room.form2().hide();
+    room.form3().hide();
+    room.form5().show();
+}
+
+void Form1::LabelWrite_Click() {
+    room.readMe().show();
+    hide();
+    room.readMe().openForWriting();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Turns Qt's input events on one widget into the board events: click on release over the
+// control, double-click, mouse down/move/up in twips, key down/up with key codes, focus, drag.
+#include <QObject>
+#include <QPoint>
+
+class QKeyEvent;
+class QMouseEvent;
+
+namespace platform {
+
+class Control;
+struct InputEvents;
+
+int keyCodeOf(const QKeyEvent* event);
+int shiftStateOf(Qt::KeyboardModifiers modifiers);
+int buttonOf(Qt::MouseButton button);
+int buttonsOf(Qt::MouseButtons buttons);
+
+class EventBridge : public QObject {
+    Q_OBJECT
+public:
+    // control may be null (a board's own surface). clickOnRelease is off for widgets that report
+    // their own clicks (buttons, check boxes).
+    EventBridge(QWidget* widget, InputEvents& events, Control* control, bool clickOnRelease, bool handlesKeys = true);
+    // The end of an automatic drag over a known target, shared by real releases and tests.
+    void finishDrag(QWidget* target, QPoint globalPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool mouse(QMouseEvent* event);
+    void startDrag();
+    QWidget* widget_;
+    InputEvents& events_;
+    Control* control_;
+    bool clickOnRelease_;
+    bool handlesKeys_;
+    bool pressedInside_ = false;
+    bool dragging_ = false;
+};
+
+} // namespace platform

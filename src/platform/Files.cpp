@@ -1,0 +1,44 @@
+#include "platform/Files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace platform {
+
+QString filePath(const QString& dir, const QString& name) {
+    const QString exact = QDir(dir).filePath(name);
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return QDir(dir).filePath(entry);
+    return exact;
+}
+
+std::optional<QByteArray> readWholeFile(const QString& path, qint64 limit) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (file.size() > limit)
+        return std::nullopt;
+    QByteArray content = file.readAll();
+    if (file.error() != QFile::NoError)
+        return std::nullopt;
+    return content;
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& content) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace platform
