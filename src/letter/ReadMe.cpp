@@ -1,6 +1,7 @@
 #include "letter/ReadMe.h"
 
 #include "abc/Form1.h"
+#include "platform/Files.h"
 #include "platform/Runtime.h"
 #include "shell/Classroom.h"
 #include "shell/Conventions.h"
@@ -30,8 +31,22 @@ void ReadMe::openForWriting() {
     Text1.setFocus();
 }
 
+void ReadMe::openForHelp() {
+    writeNow = 0;
+    show();
+    room.form1().hide();
+    Text1.setLocked(true);
+    Text1.setFontSize(8);
+    Text1.setFontName("MS Sans Serif");
+    Text1.setMaxLength(0);
+    const std::optional<QByteArray> help = readWholeFile(filePath(nowDir, "help.txt"));
+    Text1.setText(help ? QString::fromUtf8(*help) : QString("The file Help.txt not found"));
+}
+
 void ReadMe::Command1_Click() {
-    KeepText = Text1.text();
+    if (writeNow == 1)
+        KeepText = Text1.text();
+    Text1.setText({});
     hide();
     room.form1().show();
     room.form1().Label1.setCaption("ABCs");

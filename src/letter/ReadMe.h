@@ -15,6 +15,8 @@ public:
     void Form_Load();
     // The set-up of the ABCs board's "Letter": writing mode with the letter kept from last time.
     void openForWriting();
+    // The Help menu's "Instructions": the same screen as a locked reader of the help text.
+    void openForHelp();
 
     platform::TextBox Text1;
     platform::CommandButton Command1;
