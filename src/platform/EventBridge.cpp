@@ -135,7 +135,8 @@ bool EventBridge::mouse(QMouseEvent* event) {
     case QEvent::MouseButtonDblClick:
         if (dragging_)
             return true;
-        pressedInside_ = true;
+        // The release after a double-click ends it; it is not a second click.
+        pressedInside_ = false;
         if (clickOnRelease_)
             events_.DblClick();
         return false;
