@@ -10,7 +10,10 @@
 int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    setenv("XDG_RUNTIME_DIR", "/tmp", 0);
+    // Qt wants a private runtime folder; a shared /tmp earns a warning on every start.
+    char runtimeDir[] = "/tmp/pipkin-test-XXXXXX";
+    if (!getenv("XDG_RUNTIME_DIR") && mkdtemp(runtimeDir))
+        setenv("XDG_RUNTIME_DIR", runtimeDir, 1);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     platform::prepareApplication();

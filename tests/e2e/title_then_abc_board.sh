@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The real program under a real X server: the title screen shows first, then the ABCs board covers
+# the whole screen above it. Usage: title_then_abc_board.sh PROGRAM START_DIR
+set -euo pipefail
+program=$(readlink -f "$1")
+media=$(readlink -f "$2")
+work=$(mktemp -d)
+cleanup() {
+    [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+    [ -n "${xserver:-}" ] && kill "$xserver" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cp -r "$media"/. "$work/"
+
+# A private X server on a free display.
+exec 3<> "$work/.displayfd"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/.xvfb.log" 2>&1 &
+xserver=$!
+for _ in $(seq 100); do
+    display=$(head -n1 "$work/.displayfd" 2>/dev/null || true)
+    [ -n "$display" ] && break
+    sleep 0.1
+done
+[ -n "$display" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$display"
+
+cd "$work"
+SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work" "$program" >"$work/.app.log" 2>&1 &
+app=$!
+
+window_of() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true; }
+title="" board=""
+for _ in $(seq 150); do
+    [ -z "$title" ] && title=$(window_of "   ABCs by Tobble")
+    board=$(window_of " Pipkin's Classroom  ")
+    [ -n "$title" ] && [ -n "$board" ] && break
+    kill -0 "$app" 2>/dev/null || { echo "the program ended early"; cat "$work/.app.log"; exit 1; }
+    sleep 0.1
+done
+[ -n "$title" ] || { echo "no title screen"; exit 1; }
+[ -n "$board" ] || { echo "no ABCs board"; exit 1; }
+
+geometry=$(xwininfo -id "$board" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w"x"h}')
+[ "$geometry" = "1280x800" ] || { echo "the ABCs board is $geometry, not the whole screen"; exit 1; }
+
+# xwininfo lists the stacking order top first: the board lies above the title screen, which stays behind it.
+order=$(xwininfo -root -children | grep -o -E '^ +0x[0-9a-f]+' | tr -d ' ')
+position() { printf '%s\n' "$order" | grep -n -i -x "$(printf '0x%x' "$1")" | cut -d: -f1; }
+title_at=$(position "$title")
+board_at=$(position "$board")
+[ -n "$title_at" ] && [ -n "$board_at" ] && [ "$board_at" -lt "$title_at" ] ||
+    { echo "the ABCs board is not above the title screen ($board_at, $title_at)"; exit 1; }
+echo "1 passed, 0 failed"
