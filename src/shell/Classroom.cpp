@@ -34,6 +34,10 @@ void Classroom::createTitleScreen() {
     form4_ = std::make_unique<Form4>(*this);
     form4_->Form_Load();
     form4_->show();
+    // The title screen stays on the screen behind the boards until the end, so it holds the key
+    // lock; a board that is hidden could not keep the keyboard grabbed.
+    if (system_->keyLockEngaged())
+        system_->engageKeyLock(form4_.get());
 }
 
 void Classroom::loadBoards() {

@@ -1,0 +1,141 @@
+// The desktop services on a real X server with a real window manager: the key lock keeps the window
+// manager's shortcuts away while the classroom keeps its keys, tools are started and closed by their
+// own windows only, and a classroom window is never the one closed.
+#include "ClassroomFixture.h"
+
+#include "abc/Form1.h"
+#include "platform/system/X11SystemServices.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <csignal>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+using platform::sys::X11SystemServices;
+
+class DesktopFixture : public ClassroomFixture {
+protected:
+    void SetUp() override {
+        // The desktop's tools are stand-ins under the real tools' names, found on PATH as usual.
+        ASSERT_TRUE(tools_.isValid());
+        ASSERT_TRUE(QFile::link(PIPKIN_DESKTOP_TOOL, QDir(tools_.path()).filePath("pavucontrol")));
+        ASSERT_TRUE(QFile::link(PIPKIN_DESKTOP_TOOL, QDir(tools_.path()).filePath("gnome-control-center")));
+        oldPath_ = qgetenv("PATH");
+        qputenv("PATH", (tools_.path() + ":" + oldPath_).toLocal8Bit());
+        ClassroomFixture::SetUp();
+        ASSERT_NE(x11(), nullptr) << "these tests need the X11 backend (run them through with_desktop.sh)";
+    }
+
+    void TearDown() override {
+        for (const qint64 pid : started_)
+            ::kill(pid_t(pid), SIGTERM);
+        ClassroomFixture::TearDown();
+        qputenv("PATH", oldPath_);
+    }
+
+    X11SystemServices* x11() { return dynamic_cast<X11SystemServices*>(&room().system()); }
+
+    static bool waitFor(const std::function<bool()>& condition, int ms = 5000) {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < ms) {
+            if (condition())
+                return true;
+            processEventsFor(50);
+        }
+        return condition();
+    }
+
+    static QString xdotool(const QStringList& args) {
+        QProcess p;
+        p.start("xdotool", args);
+        p.waitForFinished(5000);
+        return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+    }
+
+    static bool running(long pid) { return ::kill(pid_t(pid), 0) == 0; }
+
+    qint64 startStranger() {
+        qint64 pid = 0;
+        QProcess::startDetached(PIPKIN_DESKTOP_TOOL, {"stranger"}, QString(), &pid);
+        started_ << pid;
+        return pid;
+    }
+
+    QString activeWindow() { return xdotool({"getactivewindow"}); }
+    QString boardWindow() { return QString::number(room().form1().winId()); }
+
+    void makeBoardActive() {
+        room().form1().activateWindow();
+        ASSERT_TRUE(waitFor([&] { return activeWindow() == boardWindow(); })) << "the ABCs board never became active";
+        ASSERT_TRUE(waitFor([&] { return x11()->keyboardGrabbed(); }));
+    }
+
+    QTemporaryDir tools_;
+    QByteArray oldPath_;
+    QList<qint64> started_;
+};
+
+TEST_F(DesktopFixture, KeyLockKeepsTaskSwitchingFromTheWindowManager) {
+    const qint64 stranger = startStranger();
+    ASSERT_TRUE(waitFor([&] { return !xdotool({"search", "--pid", QString::number(stranger)}).isEmpty(); }));
+    makeBoardActive();
+    for (const char* keys : {"alt+Tab", "alt+F4", "super+d", "alt+Escape"}) {
+        xdotool({"key", keys});
+        processEventsFor(400);
+        EXPECT_EQ(activeWindow(), boardWindow()) << keys << " reached the window manager";
+        EXPECT_TRUE(room().form1().isVisible()) << keys;
+        EXPECT_FALSE(room().form1().isMinimized()) << keys;
+    }
+    // Without the lock the same keys do reach the window manager: the checks above can fail.
+    room().system().releaseKeyLock();
+    xdotool({"key", "alt+Tab"});
+    EXPECT_TRUE(waitFor([&] { return activeWindow() != boardWindow(); }, 3000));
+}
+
+TEST_F(DesktopFixture, VolumeMixerIsFoundStartedAndClosedByItsOwnWindow) {
+    const platform::sys::Launch launch = room().system().runProgram("c:\\windows\\sndvol32.exe");
+    ASSERT_FALSE(launch.programMissing);
+    ASSERT_GT(launch.taskId, 0);
+    started_ << launch.taskId;
+    ASSERT_TRUE(waitFor([&] { return room().system().activateTask(launch.taskId); }));
+    EXPECT_TRUE(room().system().closeActivatedWindow());
+    EXPECT_TRUE(waitFor([&] { return !running(launch.taskId); })) << "the mixer did not close";
+    EXPECT_FALSE(room().system().activateTask(launch.taskId)) << "a task that has gone cannot be activated";
+}
+
+TEST_F(DesktopFixture, MouseSettingsAreClosedByTheirWindowTitle) {
+    const platform::sys::Launch launch = room().system().runProgram("CONTROL.EXE Mouse");
+    ASSERT_GT(launch.taskId, 0);
+    started_ << launch.taskId;
+    ASSERT_TRUE(waitFor([&] { return room().system().activateWindowTitled("Mouse Properties"); }));
+    EXPECT_TRUE(room().system().closeActivatedWindow());
+    EXPECT_TRUE(waitFor([&] { return !running(launch.taskId); }));
+}
+
+TEST_F(DesktopFixture, CloseRequestNeverReachesAClassroomWindow) {
+    EXPECT_FALSE(room().system().activateWindowTitled(" Pipkin's Classroom  "));
+    EXPECT_FALSE(room().system().activateTask(QCoreApplication::applicationPid()));
+    EXPECT_FALSE(room().system().closeActivatedWindow());
+    // Nor does the window manager's own close request remove a board.
+    makeBoardActive();
+    room().system().releaseKeyLock();
+    xdotool({"key", "alt+F4"});
+    processEventsFor(500);
+    EXPECT_TRUE(room().form1().isVisible());
+}
+
+TEST_F(DesktopFixture, MissingToolIsReportedAsMissing) {
+    qputenv("PATH", "/nonexistent");
+    const platform::sys::Launch launch = room().system().runProgram("c:\\windows\\sndvol32.exe");
+    EXPECT_TRUE(launch.programMissing);
+    EXPECT_EQ(launch.taskId, 0);
+}
+
+} // namespace
