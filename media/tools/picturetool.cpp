@@ -203,8 +203,22 @@ int makePng(const QStringList& args) {
     return bytes && writeFile(args.value(2), *bytes) ? 0 : 1;
 }
 
+// An application icon: the drawing rendered at one of the desktop's icon sizes.
+int makeIconPng(const QStringList& args) {
+    const std::optional<int> size = toSize(args.value(3), 8, 1024);
+    if (!size) {
+        complain(QStringLiteral("icon needs a size"));
+        return 1;
+    }
+    const std::optional<QImage> image = render(args.value(1), QSize(*size, *size), {}, Qt::transparent);
+    if (!image)
+        return 1;
+    const std::optional<QByteArray> bytes = encode(*image, "png");
+    return bytes && writeFile(args.value(2), *bytes) ? 0 : 1;
+}
+
 int usage() {
-    complain(QStringLiteral("usage: picturetool ico|cur|bmp|png <in> <out> ...  or  picturetool --verify <file>..."));
+    complain(QStringLiteral("usage: picturetool ico|cur|bmp|png|icon <in> <out> ...  or  picturetool --verify <file>..."));
     return 2;
 }
 
@@ -235,6 +249,9 @@ int main(int argc, char** argv) {
     }
     if (mode == QLatin1String("png")) {
         return makePng(args);
+    }
+    if (mode == QLatin1String("icon")) {
+        return makeIconPng(args);
     }
     return usage();
 }

@@ -8,6 +8,8 @@
 namespace platform {
 
 void prepareApplication() {
+    // The classroom answers the desktop's signals itself; SDL would otherwise swallow them.
+    qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
     QApplication::setApplicationName(MessageBox::title);
     QApplication::setApplicationVersion("1.4");
     QApplication::setDesktopFileName("pipkins-classroom");

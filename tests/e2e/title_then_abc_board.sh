@@ -51,4 +51,10 @@ title_at=$(position "$title")
 board_at=$(position "$board")
 [ -n "$title_at" ] && [ -n "$board_at" ] && [ "$board_at" -lt "$title_at" ] ||
     { echo "the ABCs board is not above the title screen ($board_at, $title_at)"; exit 1; }
+# A logout or shutdown ends the classroom cleanly: it leaves with status 0 and ends no sooner.
+kill -TERM "$app"
+status=0
+wait "$app" || status=$?
+app=""
+[ "$status" -eq 0 ] || { echo "the classroom ended with status $status on SIGTERM"; exit 1; }
 echo "1 passed, 0 failed"
