@@ -43,7 +43,6 @@ TEST_F(ClassroomFixture, StartsOnTheAbcBoardOverTheTitleScreen) {
     EXPECT_EQ(abc.upperCase, -1);
     EXPECT_EQ(abc.lowerCase, 0);
     EXPECT_EQ(abc.pwSet, 0);
-    EXPECT_EQ(abc.musicFile, QDir::currentPath() + "/music1.mid");
     EXPECT_FALSE(abc.Label3.visible());
     EXPECT_FALSE(abc.Label4.visible());
     EXPECT_FALSE(abc.MMControl27.visible());
