@@ -4,6 +4,7 @@
 #include "abc/KeyLayout.h"
 #include "platform/CheckBox.h"
 #include "platform/Form.h"
+#include "platform/GraphicalCheckBox.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/MediaDevice.h"
@@ -72,7 +73,7 @@ public:
     platform::Label C10{this, abc::numberKeyRect(10), "10", abc::numberKeyColor(10), keyFont, platform::Align::center};
 
     // The ways to the other boards.
-    platform::Label colorshapes{this,     {1080, 5160, 2505, 435}, "Colors and Shapes", platform::colors::yellow,
+    platform::Label colorshapes{this,     {1080, 5160, 3135, 435}, "Colors and Shapes", platform::colors::yellow,
                                 goToFont, platform::Align::center};
     platform::Label Label2{this,     {1080, 5760, 1095, 435}, "123s", platform::colors::green,
                            goToFont, platform::Align::center};
@@ -95,7 +96,7 @@ public:
                               stripFont, platform::Align::center};
     platform::Label Startmusic{this,      {4680, 240, 1335, 975}, "  Start   Music", platform::colors::lightRed,
                                stripFont, platform::Align::center};
-    platform::CheckBox Check2{this, {8460, 240, 735, 795}, "Play 1 Time", platform::colors::lightRed};
+    platform::GraphicalCheckBox Check2{this, {8460, 240, 735, 795}, "Play 1 Time", platform::colors::lightRed};
     // ... or, in the same place, the recorder (MMControl27 below) with its captions.
     platform::Label Label4{this,      {4455, 810, 1935, 495}, "Play", platform::colors::lightRed,
                            stripFont, platform::Align::center};
