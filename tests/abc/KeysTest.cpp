@@ -150,6 +150,37 @@ TEST_F(AbcBoardFixture, TheBigLabelGrowsWithItsTextAndStartsWithAbcs) {
     EXPECT_EQ(b.Label1.left(), 4545);
 }
 
+TEST_F(AbcBoardFixture, AKeyClickedTwiceStartsFromTheBeginningAndTwoKeysMaySoundAtOnce) {
+    Form1& b = board();
+    b.K.click();
+    b.K.click();
+    EXPECT_EQ(b.MMControl11.playsStarted(), 2);
+    EXPECT_TRUE(b.MMControl11.atStart());
+    b.L.click();
+    EXPECT_TRUE(b.MMControl11.isPlaying()) << "the first letter was cut off";
+    EXPECT_TRUE(b.MMControl12.isPlaying());
+    EXPECT_EQ(b.Label1.caption(), "L l ");
+    b.Image1.click();
+    EXPECT_EQ(b.Label1.caption(), "Hi ");
+}
+
+namespace {
+class NoClickSoundFixture : public AbcBoardFixture {
+protected:
+    bool wantsMediaFile(const QString& name) const override { return name.compare("hono.WAV", Qt::CaseInsensitive); }
+};
+} // namespace
+
+TEST_F(NoClickSoundFixture, WithoutTheClickSoundABoardClickStillAnswersSilently) {
+    EXPECT_FALSE(board().MMControl42.isOpen());
+    board().clickAt(300, 3000);
+    EXPECT_TRUE(board().Image1.pictureFile().endsWith("TEDHONO.ICO"));
+    EXPECT_EQ(board().Label1.caption(), "");
+    EXPECT_EQ(board().MMControl42.playsStarted(), 0);
+    board().H.click();
+    EXPECT_EQ(board().MMControl8.playsStarted(), 1);
+}
+
 // The three steps stand alone: with no pictures and no sounds the label still answers.
 TEST_F(EmptyClassroomFixture, KeysStillShowTheirTextWithoutPicturesOrSounds) {
     Form1& b = room().form1();
