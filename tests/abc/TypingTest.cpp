@@ -109,3 +109,16 @@ TEST_F(AbcBoardFixture, CaseMenusChangeOnlyTheKeyCaptions) {
         EXPECT_EQ(b.letterKeys()[static_cast<size_t>(i)]->caption(), QString(QChar(u'A' + i)));
     EXPECT_EQ(b.Label1.caption(), "Q q");
 }
+
+// Whatever a keyboard types, nothing stays in the one-character box to block the next key.
+TEST_F(AbcBoardFixture, EveryPrintableCharacterLeavesTheBoxEmptyAndOnlyLettersAndDigitsSound) {
+    const QString sounding = QStringLiteral("0123456789!@#$%^&*(abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    for (char16_t code = 0x20; code < 0x7F; ++code) {
+        const QString typed(QChar{code});
+        SCOPED_TRACE(typed.toStdString());
+        const int allPlays = allPlaysStarted();
+        board().Text1.type(typed);
+        EXPECT_TRUE(board().Text1.text().isEmpty());
+        EXPECT_EQ(allPlaysStarted(), allPlays + (sounding.contains(typed) ? 1 : 0));
+    }
+}
