@@ -16,37 +16,34 @@
 
 using namespace platform;
 
-namespace {
-const OleColor lightRed = colors::lightRed;
-const FontSpec goToFont{"Arial", 14.25, true};
-const FontSpec arial36{"Arial", 36};
-const FontSpec recorderFont{"Arial", 15.75};
-} // namespace
+Form1::Form1(Classroom& room_) : Form(" Pipkin's Classroom  ", colors::lightRed), room(room_) {
+    setDesignState();
+    connectHandlers();
+}
 
-Form1::Form1(Classroom& room_)
-    : Form(" Pipkin's Classroom  ", lightRed),
-      colorshapes(this, {120, 120, 2505, 435}, "Colors and Shapes", colors::yellow, goToFont, Align::center),
-      Label2(this, {600, 600, 1000, 435}, "123s", colors::green, goToFont, Align::center),
-      LabelWrite(this, {1680, 600, 1000, 435}, "Letter", colors::cyan, goToFont, Align::center),
-      Label1(this, {4545, 4860, 1000, 855}, {}, std::nullopt, arial36),
-      Label3(this, {6600, 780, 2295, 495}, "Record", lightRed, recorderFont, Align::center),
-      Label4(this, {4455, 810, 1935, 495}, "Play", lightRed, recorderFont, Align::center),
-      Image1(this, {5265, 5730, 1020, 855}, false, "Teddy"),
-      Picture1(this, {6720, 5940, 645, 555}, lightRed),
-      Text1(this, {6780, 6000, 495, 375}), room(room_) {
+// What the board looks like before its load step: the parts a parent must first allow are hidden.
+void Form1::setDesignState() {
     Label1.setAutoSize(true);
-    Image1.setPicture(platform::builtinPicture("teddy", {32, 32}));
+    Image1.setPicture(builtinPicture("teddy", {32, 32}));
     Text1.setBackColor(colors::paleRed);
     Text1.setMaxLength(1);
     Text1.setTabStop(true);
-    Text1.widget()->raise(); // the typing box sits on its picture box
+    Check2.setPicture(builtinPicture("abc-music-note", {32, 32}));
+    Goodbye.setMouseIcon(conventions::wavingTeddyPointer());
+    Goodbye.setMousePointer(pointerCustom);
+    for (Control* hidden : std::initializer_list<Control*>{&Startmusic, &Check1, &Label3, &Label4, &Label5, &Label10,
+                                                           &volume, &Label6, &Goodbye})
+        hidden->setVisible(false);
     for (Control* goTo : std::initializer_list<Control*>{&colorshapes, &Label2, &LabelWrite})
         conventions::useCarPointer(*goTo);
     conventions::useTeddyPointer(*this);
     setKeyPreview(true);
     for (MediaDevice* device : devices())
         device->setVisible(false);
-    connectHandlers();
+    MemuVolume.setEnabled(false);
+    exitop.setEnabled(false);
+    Helpmenu.setEnabled(false);
+    menuPassIsSet.setVisible(false);
 }
 
 void Form1::connectHandlers() {
@@ -54,6 +51,11 @@ void Form1::connectHandlers() {
     Label2.Click.connect([this] { Label2_Click(); });
     LabelWrite.Click.connect([this] { LabelWrite_Click(); });
     Unload.connect([this] { Form_Unload(); });
+    connectLetterKeys();
+    connectNumberKeys();
+    connectAnsweringControls();
+    connectRecorderAndMusic();
+    connectMenus();
 }
 
 void Form1::Form_Load() {
@@ -82,18 +84,26 @@ void Form1::prepareDevices() {
     auto file = [this](const QString& name) { return nowDir + "/" + name; };
     const auto all = devices();
     for (int i = 0; i < 26; ++i)
-        OpenSoundDevice(*all[i], "WaveAudio", file(letters[i] + QString(".WAV")));
+        OpenSoundDevice(*all[static_cast<size_t>(i)], "WaveAudio", file(letters[i] + QString(".WAV")));
     OpenSoundDevice(MMControl27, "WaveAudio", file("voice.wav"));
     OpenSoundDevice(MMControl28, "WaveAudio", file("bye.WAV"));
     OpenSoundDevice(MMControl29, "WaveAudio", file("hi.WAV"));
     OpenSoundDevice(MMControl30, "WaveAudio", file("c10.WAV"));
     for (int n = 1; n <= 9; ++n)
-        OpenSoundDevice(*all[29 + n], "WaveAudio", file(QString("c%1.WAV").arg(n)));
+        OpenSoundDevice(*all[static_cast<size_t>(29 + n)], "WaveAudio", file(QString("c%1.WAV").arg(n)));
     OpenSoundDevice(MMControl40, "WaveAudio", file("c0.WAV"));
     // The music device gets its type only; the tune is chosen when music starts.
     OpenSoundDevice(MMControl41, "Sequencer", QString());
     musicFile = file("music1.mid");
     OpenSoundDevice(MMControl42, "WaveAudio", file("hono.WAV"));
+}
+
+MediaDevice& Form1::digitDevice(int digit) {
+    if (digit == 0)
+        return MMControl40;
+    if (digit == 10)
+        return MMControl30;
+    return *devices()[static_cast<size_t>(29 + digit)];
 }
 
 void Form1::Form_Unload() {
