@@ -15,6 +15,7 @@
 #include "shell/FitToScreen.h"
 #include "shell/SoundBank.h"
 
+#include <QLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -25,7 +26,7 @@ const OleColor lightRed = colors::lightRed;
 const OleColor grey = rgb(192, 192, 192);
 const OleColor toolLabelGrey = rgb(224, 224, 224);
 const FontSpec goToFont{"MS Sans Serif", 13.5, true};
-const FontSpec letterButtonFont{"MS Sans Serif", 9.75, true};
+const FontSpec newButtonFont{"MS Sans Serif", 9.75, true};
 TwipsRect tool(int left) {
     return {left, 120, 240, 225};
 }
@@ -35,9 +36,8 @@ ReadMe::ReadMe(Classroom& room_)
     : Form(" Pipkin's Classroom   Letter Board", lightRed),
       Text1(this, {1740, 1320, 7680, 4440}, TextBox::Lines::multi),
       Command1(this, {1740, 5880, 2865, 795}, "Go To ABCs", goToFont),
-      ClearMe(this, {4805, 5880, 1395, 795}, "New", letterButtonFont),
-      SaveRM(this, {6400, 5880, 855, 795}, "Save Letter", letterButtonFont),
-      OldRM(this, {7455, 5880, 855, 795}, "Get Letter", letterButtonFont), Image1(this, {60, 4560, 1440, 1500}, true),
+      ClearMe(this, {4805, 5880, 1395, 795}, "New", newButtonFont), SaveRM(this, {6400, 5880, 855, 795}, "Save Letter"),
+      OldRM(this, {7455, 5880, 855, 795}, "Get Letter"), Image1(this, {60, 4560, 1440, 1500}, true),
       CheckTools(this, {1800, 840, 1515, 315}, "Show Tool Bar", lightRed),
       Frame3(this, {60, 660, 1575, 975}, "Font Type", lightRed),
       Check1(&Frame3, {180, 240, 855, 255}, "Italic", lightRed),
@@ -52,8 +52,8 @@ ReadMe::ReadMe(Classroom& room_)
       Label5(&Frame2, {420, 2040, 1095, 255}, "Black - White", lightRed),
       Frame1(this, {3540, 420, 4095, 855}, {}, lightRed),
       Label6(&Frame1, {120, 120, 3855, 255}, "   Red         Gray         Blue     Green", lightRed),
-      Option1(&Frame1, {240, 480, 255, 255}, {}, lightRed), Option2(&Frame1, {1140, 480, 255, 255}, {}, lightRed),
-      Option3(&Frame1, {2040, 480, 255, 255}, {}, lightRed), Option9(&Frame1, {2880, 480, 255, 255}, {}, lightRed),
+      Option1(&Frame1, {300, 480, 255, 255}, {}, lightRed), Option2(&Frame1, {1080, 480, 255, 255}, {}, lightRed),
+      Option3(&Frame1, {1860, 480, 255, 255}, {}, lightRed), Option9(&Frame1, {2520, 480, 255, 255}, {}, lightRed),
       PictureTools(this, {0, 0, 9495, 495}, grey, "Tool Bar"),
       LabelToolbar(&PictureTools, {7320, 60, 1095, 315}, {}, toolLabelGrey, {}, Align::center),
       CommandCloseTool(&PictureTools, {8520, 60, 795, 315}, "Close"),
@@ -158,6 +158,10 @@ void ReadMe::Form_Load() {
 }
 
 void ReadMe::placeControls() {
+    // The board is still hidden: its client area takes the fitted size only when the window's
+    // layout runs, so run it now rather than placing everything on a board of the design size.
+    if (QLayout* frame = layout())
+        frame->activate();
     const double w = clientWidth();
     const double h = clientHeight();
     Text1.move({int(std::lround(0.18 * w)), int(std::lround(0.185 * h)), int(std::lround(0.8 * w)),

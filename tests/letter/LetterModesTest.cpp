@@ -53,6 +53,28 @@ TEST_F(WritingModeTest, OpensEditableWithTheLetterButtonsAndTheFirstVisitFont) {
     EXPECT_EQ(resolvedFamily(b.Text1), "Liberation Sans");
 }
 
+TEST_F(WritingModeTest, TextScreenAndButtonsArePlacedFromTheBoardSizeWithTheirPointers) {
+    ReadMe& b = board();
+    const double w = b.clientWidth();
+    const double h = b.clientHeight();
+    EXPECT_NEAR(b.Text1.left(), 0.18 * w, 1);
+    EXPECT_NEAR(b.Text1.top(), 0.185 * h, 1);
+    EXPECT_NEAR(b.Text1.width(), 0.8 * w, 1);
+    EXPECT_NEAR(b.Text1.height(), 0.62 * h, 1);
+    EXPECT_NEAR(b.Command1.left(), 0.18 * w, 1);
+    const platform::Control* before = &b.Command1;
+    for (const platform::Control* button : Controls{&b.ClearMe, &b.SaveRM, &b.OldRM}) {
+        EXPECT_NEAR(button->top(), 0.82 * h, 1);
+        EXPECT_EQ(button->left(), before->left() + before->width() + 200);
+        before = button;
+    }
+    EXPECT_EQ(b.mousePointer(), platform::pointerDefault) << "the board starts with the standard arrow";
+    for (const platform::Control* own : Controls{&b.Command1, &b.ClearMe, &b.Image1}) {
+        EXPECT_EQ(own->mousePointer(), platform::pointerCustom);
+        EXPECT_EQ(own->cursor().shape(), Qt::BitmapCursor);
+    }
+}
+
 TEST_F(WritingModeTest, FontListHoldsEverySystemFontInAlphabeticalOrder) {
     const platform::ComboBox& list = board().Combo1;
     QStringList items;
