@@ -112,10 +112,19 @@ TEST_F(WritingModeTest, MenuAndToolBarReachTheSameFileCommands) {
 }
 
 TEST_F(WritingModeTest, GettingAMissingLetterSaysSoTwice) {
-    board().Text1.type("not saved");
-    board().OldRM.click();
-    EXPECT_EQ(board().Text1.text(), "The old file can not be found.");
-    EXPECT_EQ(platform::MessageBox::captured(), QStringList{"The file  'write.text'  could not be found"});
+    // No file at all, and a folder where the file should be.
+    for (const bool folder : {false, true}) {
+        platform::MessageBox::clearCaptured();
+        if (folder) {
+            ASSERT_TRUE(QDir(startDir()).mkdir("write.txt"));
+        }
+        board().Text1.setText("not saved");
+        board().OldRM.click();
+        EXPECT_EQ(board().Text1.text(), "The old file can not be found.") << folder;
+        EXPECT_EQ(platform::MessageBox::captured(), QStringList{"The file  'write.text'  could not be found"})
+            << folder;
+        EXPECT_TRUE(board().Text1.hasFocus());
+    }
     EXPECT_EQ(dings(), 0);
 }
 
