@@ -32,7 +32,9 @@ std::optional<QByteArray> readWholeFile(const QString& path, qint64 limit) {
 
 bool writeFileAtomically(const QString& path, const QByteArray& content) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (a full disk, a file size limit) shows here: a buffered
+    // write is flushed at commit, which does not report a partly written buffer.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(content) != content.size()) {
         file.cancelWriting();
