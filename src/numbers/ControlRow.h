@@ -10,7 +10,8 @@ namespace numbers {
 template <std::size_t N, typename Make> auto makeControls(Make make) {
     return [&]<std::size_t... I>(std::index_sequence<I...>) {
         return std::array{make(int(I))...};
-    }(std::make_index_sequence<N>{});
+    }
+    (std::make_index_sequence<N>{});
 }
 
 } // namespace numbers

@@ -19,7 +19,9 @@ namespace {
 const OleColor salmon = rgb(255, 128, 128);
 const OleColor pink = rgb(255, 192, 192);
 
-FontSpec sans(double points) { return {"MS Sans Serif", points}; }
+FontSpec sans(double points) {
+    return {"MS Sans Serif", points};
+}
 
 // The keypad's places: 1 2 3 on top, 0 alone under 8.
 constexpr std::array<TwipsRect, 10> keypadPlaces{{{7080, 3720, 555, 555},
@@ -42,24 +44,22 @@ TwipsRect optionPlace(int index) {
 } // namespace
 
 Form6::Form6(Classroom& room_)
-    : Form(" Pipkin's Classroom   Times Tables", salmon),
-      Line1(this, 360, 120, 360, 6420),
+    : Form(" Pipkin's Classroom   Times Tables", salmon), Line1(this, 360, 120, 360, 6420),
       Labeltimes0(numbers::makeControls<13>([this](int i) {
           return Label{this, {540, 180 + 480 * i, 3495, 435}, {}, salmon, sans(24), Align::left};
       })),
       LabelTT(this, {4200, 180, 4155, 555}, "Times Tables", std::nullopt, sans(24), Align::center),
-      Option1(numbers::makeControls<13>(
-          [this](int i) { return OptionButton{this, optionPlace(i), QString::number(i), pink, sans(9.75)}; })),
-      Command1(numbers::makeControls<10>(
-          [this](int i) { return CommandButton{this, keypadPlaces[std::size_t(i)], QString::number(i), sans(24)}; })),
+      Option1(numbers::makeControls<13>([this](int i) {
+          return OptionButton{this, optionPlace(i), QString::number(i), pink, sans(9.75)};
+      })),
+      Command1(numbers::makeControls<10>([this](int i) {
+          return CommandButton{this, keypadPlaces[std::size_t(i)], QString::number(i), sans(24)};
+      })),
       Check1(this, {6420, 4380, 1875, 315}, "Also show  10  11  12", pink, sans(8.25)),
       Image1(this, {5160, 5220, 1605, 1440}, true, "Waving teddy"),
       CommandEnd(this, {6840, 5280, 1995, 435}, "Go To Miltiply", sans(13.5)),
-      CommandDiv(this, {6840, 5940, 1995, 435}, "Go To Divide", sans(13.5)),
-      Curmenu(this, "Pointer"),
-      TedCur(&Curmenu, "Teddy Pointer"),
-      PointCur(&Curmenu, "Arrow Pointer"),
-      room(room_) {
+      CommandDiv(this, {6840, 5940, 1995, 435}, "Go To Divide", sans(13.5)), Curmenu(this, "Pointer"),
+      TedCur(&Curmenu, "Teddy Pointer"), PointCur(&Curmenu, "Arrow Pointer"), room(room_) {
     for (int i = 10; i <= 12; ++i) {
         Labeltimes0[std::size_t(i)].setVisible(false);
         Option1[std::size_t(i)].setVisible(false);
@@ -108,7 +108,9 @@ void Form6::resetToTableOne() {
     Option1[1].setValue(true);
 }
 
-void Form6::Option1_Click(int index) { fillRows(index); }
+void Form6::Option1_Click(int index) {
+    fillRows(index);
+}
 
 void Form6::Command1_Click(int index) {
     Option1[std::size_t(index)].setValue(true);
@@ -134,8 +136,14 @@ void Form6::CommandEnd_Click() {
     hide();
 }
 
-void Form6::clickSound() { PlayFromStart(room.form1().MMControl42); }
+void Form6::clickSound() {
+    PlayFromStart(room.form1().MMControl42);
+}
 
-void Form6::TedCur_Click() { conventions::choosePointerFile(*this, nowDir, "teddy.cur"); }
+void Form6::TedCur_Click() {
+    conventions::choosePointerFile(*this, nowDir, "teddy.cur");
+}
 
-void Form6::PointCur_Click() { conventions::chooseArrowPointer(*this); }
+void Form6::PointCur_Click() {
+    conventions::chooseArrowPointer(*this);
+}

@@ -21,7 +21,7 @@ public:
     platform::Line Line1;
     std::array<platform::Label, 13> Labeltimes0; // row n of the table shown
     platform::Label LabelTT;
-    std::array<platform::OptionButton, 13> Option1; // the table to show
+    std::array<platform::OptionButton, 13> Option1;   // the table to show
     std::array<platform::CommandButton, 10> Command1; // keypad, laid out like a telephone
     platform::CheckBox Check1;
     platform::Image Image1;

@@ -21,7 +21,9 @@ namespace {
 
 const OleColor salmon = rgb(255, 128, 128);
 
-FontSpec sans(double points) { return {"MS Sans Serif", points}; }
+FontSpec sans(double points) {
+    return {"MS Sans Serif", points};
+}
 
 TwipsRect digitKeyPlace(int digit) {
     if (digit == 0)
@@ -38,9 +40,9 @@ const QString pressTheSpaceBar = "Press the Space Bar";
 } // namespace
 
 Form7::Form7(Classroom& room_)
-    : Form(" Pipkin's Classroom    Multiply Board", salmon),
-      Command1(numbers::makeControls<10>(
-          [this](int i) { return CommandButton{this, digitKeyPlace(i), QString::number(i), sans(24)}; })),
+    : Form(" Pipkin's Classroom    Multiply Board", salmon), Command1(numbers::makeControls<10>([this](int i) {
+          return CommandButton{this, digitKeyPlace(i), QString::number(i), sans(24)};
+      })),
       Command2(this, {6780, 1260, 555, 555}, "x", sans(24)), Command3(this, {6780, 2040, 555, 555}, "=", sans(24)),
       Clearbutton(this, {6600, 2820, 975, 615}, "Clear", sans(13.5)),
       LabelFirst(this, {1380, 900, 675, 615}, {}, salmon, sans(24), Align::right),
@@ -48,17 +50,15 @@ Form7::Form7(Classroom& room_)
       LabelSecond(this, {1380, 1620, 675, 615}, {}, salmon, sans(24), Align::right),
       Line1(this, 420, 2400, 3120, 2400, colors::black, 5),
       LabelEqual(this, {420, 2580, 615, 615}, "=", salmon, sans(24)),
-      LabelTotal(this, {1260, 2580, 795, 615}, {}, salmon, sans(24), Align::right),
-      Text1(this, {1320, 900, 735, 675}), Text2(this, {1320, 1620, 735, 675}),
-      multiButton(this, {600, 1620, 615, 615}, "x", sans(24)),
+      LabelTotal(this, {1260, 2580, 795, 615}, {}, salmon, sans(24), Align::right), Text1(this, {1320, 900, 735, 675}),
+      Text2(this, {1320, 1620, 735, 675}), multiButton(this, {600, 1620, 615, 615}, "x", sans(24)),
       Equalbutton(this, {420, 2580, 615, 615}, "=", sans(24)),
       LabelInst(this, {3660, 1380, 3075, 435}, {}, salmon, sans(13.5)),
-      Image1(this, {2760, 2820, 1155, 1095}, true, "Teddy"),
-      LabelShowAdd(numbers::makeControls<9>([this](int i) {
+      Image1(this, {2760, 2820, 1155, 1095}, true, "Teddy"), LabelShowAdd(numbers::makeControls<9>([this](int i) {
           return Label{this, {8040, 4020 - 360 * i, 375, 315}, "0", std::nullopt, sans(13.5)};
       })),
-      Label2(this, {7620, 4020, 375, 375}, "+", std::nullopt, sans(13.5)),
-      Line2(this, 7620, 4440, 8520, 4440), LabelTotalShow(this, {7980, 4500, 495, 315}, "0", std::nullopt, sans(13.5)),
+      Label2(this, {7620, 4020, 375, 375}, "+", std::nullopt, sans(13.5)), Line2(this, 7620, 4440, 8520, 4440),
+      LabelTotalShow(this, {7980, 4500, 495, 315}, "0", std::nullopt, sans(13.5)),
       LabelSameAs(this, {4020, 4020, 3435, 315}, {}, salmon, sans(9.75)),
       EndButton(this, {660, 5280, 2355, 495}, "Go To 123s", sans(13.5)),
       ComTimesTabel(this, {3420, 5280, 2235, 495}, "Times Tables", sans(13.5)),
@@ -104,9 +104,9 @@ void Form7::connectHandlers() {
     Command3.Click.connect([this] { Command3_Click(); });
     Clearbutton.Click.connect([this] { Clearbutton_Click(); });
     Click.connect([this] { clickSound(); });
-    for (InputEvents* sounding : std::initializer_list<InputEvents*>{
-             &Image1, &Label2, &LabelFirst, &LabelInst, &LabelSameAs, &LabelSecond, &LabelTotal, &LabelTotalShow,
-             &LabelEqual, &LabelMulti})
+    for (InputEvents* sounding :
+         std::initializer_list<InputEvents*>{&Image1, &Label2, &LabelFirst, &LabelInst, &LabelSameAs, &LabelSecond,
+                                             &LabelTotal, &LabelTotalShow, &LabelEqual, &LabelMulti})
         sounding->Click.connect([this] { clickSound(); });
     for (Label& addend : LabelShowAdd)
         addend.Click.connect([this] { clickSound(); });
@@ -214,9 +214,13 @@ void Form7::Command3_Click() {
     Command3.setEnabled(false);
 }
 
-void Form7::Text1_KeyUp() { checkTypedDigit(Text1, enteringFirst != 0, LabelFirst); }
+void Form7::Text1_KeyUp() {
+    checkTypedDigit(Text1, enteringFirst != 0, LabelFirst);
+}
 
-void Form7::Text2_KeyUp() { checkTypedDigit(Text2, enteringSecond != 0, LabelSecond); }
+void Form7::Text2_KeyUp() {
+    checkTypedDigit(Text2, enteringSecond != 0, LabelSecond);
+}
 
 // The box holds one character, so comparing its text with "0" and "9" tells a digit from anything else.
 void Form7::checkTypedDigit(TextBox& box, bool entering, Label& factor) {
@@ -242,7 +246,9 @@ void Form7::Text2_GotFocus() {
     LabelInst.setCaption(enterANumber);
 }
 
-void Form7::pressSpaceBarPrompt() { LabelInst.setCaption(pressTheSpaceBar); }
+void Form7::pressSpaceBarPrompt() {
+    LabelInst.setCaption(pressTheSpaceBar);
+}
 
 void Form7::multiButton_Click() {
     if (Text1.text().isEmpty()) {
@@ -310,8 +316,8 @@ void Form7::Clearbutton_Click() {
 
 void Form7::keyboardMenu_Click() {
     keyboardMode = -1;
-    for (Control* mouseOnly : std::initializer_list<Control*>{&LabelFirst, &LabelSecond, &LabelMulti, &Command2,
-                                                              &LabelEqual, &Command3})
+    for (Control* mouseOnly :
+         std::initializer_list<Control*>{&LabelFirst, &LabelSecond, &LabelMulti, &Command2, &LabelEqual, &Command3})
         mouseOnly->setVisible(false);
     for (Control* keyboardOnly : std::initializer_list<Control*>{&Text1, &Text2, &multiButton, &Equalbutton})
         keyboardOnly->setVisible(true);
@@ -337,8 +343,8 @@ void Form7::keyboardMenu_Click() {
 void Form7::mousemenu_Click() {
     keyboardMode = 0;
     LabelInst.setVisible(false);
-    for (Control* mouseOnly : std::initializer_list<Control*>{&LabelFirst, &LabelSecond, &LabelMulti, &Command2,
-                                                              &Command3, &LabelEqual})
+    for (Control* mouseOnly :
+         std::initializer_list<Control*>{&LabelFirst, &LabelSecond, &LabelMulti, &Command2, &Command3, &LabelEqual})
         mouseOnly->setVisible(true);
     setDigitsVisible(true);
     for (Control* keyboardOnly : std::initializer_list<Control*>{&Text1, &Text2, &multiButton, &Equalbutton})
@@ -358,9 +364,13 @@ void Form7::mousemenu_Click() {
     clearAdditionColumn();
 }
 
-void Form7::clickSound() { PlayFromStart(room.form1().MMControl42); }
+void Form7::clickSound() {
+    PlayFromStart(room.form1().MMControl42);
+}
 
-void Form7::dingSound() { PlayFromStart(room.form2().MMControl1); }
+void Form7::dingSound() {
+    PlayFromStart(room.form2().MMControl1);
+}
 
 void Form7::CmdtoDivide_Click() {
     room.form9().show();
@@ -377,6 +387,10 @@ void Form7::EndButton_Click() {
     hide();
 }
 
-void Form7::tedCursor_Click() { conventions::choosePointerFile(*this, nowDir, "teddy.cur"); }
+void Form7::tedCursor_Click() {
+    conventions::choosePointerFile(*this, nowDir, "teddy.cur");
+}
 
-void Form7::PointCur_Click() { conventions::chooseArrowPointer(*this); }
+void Form7::PointCur_Click() {
+    conventions::chooseArrowPointer(*this);
+}

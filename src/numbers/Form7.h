@@ -19,8 +19,8 @@ public:
     void Form_Load();
 
     std::array<platform::CommandButton, 10> Command1; // the digit keys
-    platform::CommandButton Command2;                  // "x"
-    platform::CommandButton Command3;                  // "="
+    platform::CommandButton Command2;                 // "x"
+    platform::CommandButton Command3;                 // "="
     platform::CommandButton Clearbutton;
     platform::Label LabelFirst;
     platform::Label LabelMulti;

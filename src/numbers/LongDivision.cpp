@@ -14,9 +14,15 @@ int wholeQuotient(int dividend, int divisor) {
 
 namespace {
 
-QString text(int n) { return QString::number(n); }
-QString firstChar(int n) { return text(n).left(1); }
-QString lastChar(int n) { return text(n).right(1); }
+QString text(int n) {
+    return QString::number(n);
+}
+QString firstChar(int n) {
+    return text(n).left(1);
+}
+QString lastChar(int n) {
+    return text(n).right(1);
+}
 
 // The quotient has one digit but the dividend two: one subtraction on the whole dividend.
 void oneStepOnTwoDigits(LongDivision& w) {
@@ -51,8 +57,8 @@ void twoSteps(LongDivision& w) {
     const int above = w.broughtDown.caption.toInt();
     const int below = w.secondProductOnes.caption.toInt();
     // Both are single digits, so comparing their text compares the digits; a smaller top borrows ten.
-    w.lastDifference.caption = text(w.broughtDown.caption < w.secondProductOnes.caption ? above + 10 - below
-                                                                                         : above - below);
+    w.lastDifference.caption =
+        text(w.broughtDown.caption < w.secondProductOnes.caption ? above + 10 - below : above - below);
 }
 
 void oneDigitDividend(LongDivision& w) {

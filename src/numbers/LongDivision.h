@@ -20,13 +20,13 @@ struct LongDivision {
     int divisor = 0;
     int quotient = 0;
     int remainder = 0;
-    WrittenDigit quotientTens, quotientOnes;  // LabelE3, LabelE3S
-    WrittenDigit firstProductTens, firstProductOnes; // Label7, Label8
-    WrittenDigit firstDifference, broughtDown; // Label9, Label10
+    WrittenDigit quotientTens, quotientOnes;           // LabelE3, LabelE3S
+    WrittenDigit firstProductTens, firstProductOnes;   // Label7, Label8
+    WrittenDigit firstDifference, broughtDown;         // Label9, Label10
     WrittenDigit secondProductTens, secondProductOnes; // Label11, Label12
-    WrittenDigit lastDifference; // Label13
-    bool secondMinusShown = false; // Line7
-    bool secondRuleShown = false;  // Line5
+    WrittenDigit lastDifference;                       // Label13
+    bool secondMinusShown = false;                     // Line7
+    bool secondRuleShown = false;                      // Line5
 
     // dividend 0..99, divisor 1..9; the digit places start empty and shown, as "Clear" leaves them.
     static LongDivision work(int dividend, int divisor);

@@ -19,7 +19,9 @@ namespace {
 
 const OleColor salmon = rgb(255, 128, 128);
 
-FontSpec sans(double points) { return {"MS Sans Serif", points}; }
+FontSpec sans(double points) {
+    return {"MS Sans Serif", points};
+}
 
 TwipsRect digitKeyPlace(int digit) {
     if (digit == 0)
@@ -45,19 +47,17 @@ void write(Label& label, const numbers::WrittenDigit& digit) {
 }
 
 const QString divisionSign = QString::fromUtf8("\u00F7");
-const QString smallerNumberMessage =
-    "A smaller number divided by a larger number has a answer smaller than one.";
+const QString smallerNumberMessage = "A smaller number divided by a larger number has a answer smaller than one.";
 
 } // namespace
 
 form9::form9(Classroom& room_)
-    : Form(" Pipkin's Classroom    Divide Board", salmon),
-      Command2(numbers::makeControls<10>(
-          [this](int i) { return CommandButton{this, digitKeyPlace(i), QString::number(i), sans(24)}; })),
-      CommandBy(this, {7260, 1320, 975, 495}, {}, sans(24)),
-      CommandDivide(this, {7260, 2100, 975, 495}, "=", sans(24)),
-      CommandClear(this, {7260, 2880, 975, 495}, "Clear", sans(13.5)),
-      LabelE3(digitLabel(this, {1560, 480, 375, 375})), LabelE3S(digitLabel(this, {2040, 480, 375, 375})),
+    : Form(" Pipkin's Classroom    Divide Board", salmon), Command2(numbers::makeControls<10>([this](int i) {
+          return CommandButton{this, digitKeyPlace(i), QString::number(i), sans(24)};
+      })),
+      CommandBy(this, {7260, 1320, 975, 495}, {}, sans(24)), CommandDivide(this, {7260, 2100, 975, 495}, "=", sans(24)),
+      CommandClear(this, {7260, 2880, 975, 495}, "Clear", sans(13.5)), LabelE3(digitLabel(this, {1560, 480, 375, 375})),
+      LabelE3S(digitLabel(this, {2040, 480, 375, 375})),
       Label6(this, {2760, 300, 315, 315}, "R", salmon, sans(13.5), Align::right),
       LabelE4(digitLabel(this, {3300, 300, 315, 315})), LabelE2(digitLabel(this, {540, 960, 735, 315})),
       Line2(this, 1380, 900, 1380, 1500, colors::black, 3), Line3(this, 1380, 900, 2640, 900, colors::black, 3),
@@ -73,9 +73,9 @@ form9::form9(Classroom& room_)
       Label1(this, {480, 4680, 855, 495}, {}, std::nullopt, sans(24)),
       Label2(this, {2400, 4680, 615, 495}, {}, std::nullopt, sans(24)),
       Label3(this, {4560, 4680, 855, 495}, {}, std::nullopt, sans(24)),
-      Label4(this, {6300, 4680, 615, 495}, {}, std::nullopt, sans(24)), Shape1(this, {1740, 4680, 135, 135}, Shape::circle),
-      Line8(this, 1620, 4920, 1980, 4920, colors::black, 3), Shape2(this, {1740, 5040, 135, 135}, Shape::circle),
-      Label15(this, {3540, 4680, 675, 555}, "=", salmon, sans(24)),
+      Label4(this, {6300, 4680, 615, 495}, {}, std::nullopt, sans(24)),
+      Shape1(this, {1740, 4680, 135, 135}, Shape::circle), Line8(this, 1620, 4920, 1980, 4920, colors::black, 3),
+      Shape2(this, {1740, 5040, 135, 135}, Shape::circle), Label15(this, {3540, 4680, 675, 555}, "=", salmon, sans(24)),
       Label14(this, {5700, 4740, 315, 315}, "R", salmon, sans(13.5), Align::right),
       Image1(this, {6960, 3540, 1515, 1395}, true, "Teddy"),
       Command1(this, {240, 5700, 2295, 495}, "Go To 123s", sans(13.5)),
@@ -104,7 +104,7 @@ void form9::connectHandlers() {
     CommandClear.Click.connect([this] { CommandClear_Click(); });
     Click.connect([this] { clickSound(); });
     for (InputEvents* sounding : std::initializer_list<InputEvents*>{&Image1, &Label1, &Label2, &Label3, &Label4,
-                                                                      &Label5, &Label6, &Label14, &Label15, &Label16})
+                                                                     &Label5, &Label6, &Label14, &Label15, &Label16})
         sounding->Click.connect([this] { clickSound(); });
     Command1.Click.connect([this] { Command1_Click(); });
     Command3.Click.connect([this] { Command3_Click(); });
@@ -228,20 +228,22 @@ void form9::showWork(const numbers::LongDivision& work) {
 
 void form9::CommandClear_Click() {
     dividendValue = divisorValue = quotientValue = remainderValue = productValue = lastDigit = firstDigit = 0;
-    for (Label* written : {&Label1, &LabelE1, &LabelE1S, &Label2, &LabelE2, &Label3, &LabelE3, &LabelE3S, &Label4,
-                           &LabelE4, &Label5, &Label7, &Label8, &Label9, &Label10, &Label11, &Label12, &Label13,
-                           &Label16})
+    for (Label* written :
+         {&Label1, &LabelE1, &LabelE1S, &Label2, &LabelE2, &Label3, &LabelE3, &LabelE3S, &Label4, &LabelE4, &Label5,
+          &Label7, &Label8, &Label9, &Label10, &Label11, &Label12, &Label13, &Label16})
         written->setCaption({});
     CommandDivide.setEnabled(false);
     CommandBy.setEnabled(false);
-    for (Label* shown : {&Label5, &Label6, &Label7, &Label8, &Label9, &Label10, &Label11, &Label12, &Label13,
-                         &LabelE3, &LabelE3S})
+    for (Label* shown :
+         {&Label5, &Label6, &Label7, &Label8, &Label9, &Label10, &Label11, &Label12, &Label13, &LabelE3, &LabelE3S})
         shown->setVisible(true);
     entryStage = 1;
     setDigitsEnabled(1, true); // the digit 0 keeps its state
 }
 
-void form9::clickSound() { PlayFromStart(room.form1().MMControl42); }
+void form9::clickSound() {
+    PlayFromStart(room.form1().MMControl42);
+}
 
 void form9::Command1_Click() {
     room.form5().show();
@@ -258,6 +260,10 @@ void form9::Commandmult_Click() {
     hide();
 }
 
-void form9::tedCursor_Click() { conventions::choosePointerFile(*this, nowDir, "teddy.cur"); }
+void form9::tedCursor_Click() {
+    conventions::choosePointerFile(*this, nowDir, "teddy.cur");
+}
 
-void form9::PointCur_Click() { conventions::chooseArrowPointer(*this); }
+void form9::PointCur_Click() {
+    conventions::chooseArrowPointer(*this);
+}

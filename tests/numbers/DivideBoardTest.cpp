@@ -11,8 +11,7 @@
 
 namespace {
 
-const QString smallerNumberMessage =
-    "A smaller number divided by a larger number has a answer smaller than one.";
+const QString smallerNumberMessage = "A smaller number divided by a larger number has a answer smaller than one.";
 const QString hidden = "~"; // a written digit place that is hidden (and empty)
 
 class DivideBoardTest : public ClassroomFixture {
@@ -96,18 +95,20 @@ TEST_F(DivideBoardTest, EachStageOpensOnlyTheKeysThatMayFollow) {
 // What the board shows after a sequence of keys: every written digit, the bottom row and the lines.
 struct Worked {
     const char* keys;
-    QStringList quotient;            // LabelE3, LabelE3S
-    QString divisor;                 // LabelE2
-    QStringList dividend;            // LabelE1, LabelE1S
-    QStringList work;                // Label7 .. Label13
-    bool secondMinus, secondRule;    // Line7, Line5
-    QStringList bottom;              // Label1 .. Label4
-    QString remainderTop;            // LabelE4
-    QString sentence;                // Label5
-    QString digits;                  // enabled digit keys afterwards
+    QStringList quotient;         // LabelE3, LabelE3S
+    QString divisor;              // LabelE2
+    QStringList dividend;         // LabelE1, LabelE1S
+    QStringList work;             // Label7 .. Label13
+    bool secondMinus, secondRule; // Line7, Line5
+    QStringList bottom;           // Label1 .. Label4
+    QString remainderTop;         // LabelE4
+    QString sentence;             // Label5
+    QString digits;               // enabled digit keys afterwards
 };
 
-void PrintTo(const Worked& w, std::ostream* os) { *os << w.keys; }
+void PrintTo(const Worked& w, std::ostream* os) {
+    *os << w.keys;
+}
 
 class WorkedExample : public DivideBoardTest, public testing::WithParamInterface<Worked> {};
 
@@ -123,8 +124,7 @@ TEST_P(WorkedExample, WritesTheLongDivisionTheBottomRowAndTheSentence) {
               w.work);
     EXPECT_EQ(b.Line7.visible(), w.secondMinus);
     EXPECT_EQ(b.Line5.visible(), w.secondRule);
-    EXPECT_EQ(QStringList({b.Label1.caption(), b.Label2.caption(), b.Label3.caption(), b.Label4.caption()}),
-              w.bottom);
+    EXPECT_EQ(QStringList({b.Label1.caption(), b.Label2.caption(), b.Label3.caption(), b.Label4.caption()}), w.bottom);
     EXPECT_EQ(b.LabelE4.caption(), w.remainderTop);
     EXPECT_EQ(b.Label5.caption(), w.sentence);
     EXPECT_EQ(enabledDigits(), w.digits);
@@ -132,6 +132,8 @@ TEST_P(WorkedExample, WritesTheLongDivisionTheBottomRowAndTheSentence) {
 }
 
 const QString h = hidden;
+// One row a case reads better than one field a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, WorkedExample,
     testing::Values(
@@ -161,6 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
         // ... while a second digit after that leading 0 clears the board.
         Worked{"5C02", {"", ""}, "", {"", ""}, {"", "", "", "", "", "", ""}, true, true, {"", "", "", ""}, "", "",
                "0123456789"}));
+// clang-format on
 
 TEST_F(DivideBoardTest, AfterTheSmallerNumberMessageOnlyClearGoesOn) {
     press("3/7");
@@ -216,10 +219,11 @@ TEST_F(DivideBoardTest, EveryDivisionIsWrittenConsistently) {
 }
 
 TEST(LongDivisionTest, SinglePrecisionQuotientIsCorrectedToTheWholeQuotient) {
-    struct Case { int dividend, divisor, quotient; };
+    struct Case {
+        int dividend, divisor, quotient;
+    };
     // 15 / 4 = 3.75 and 7 / 2 = 3.5 round up to 4; 5 / 2 = 2.5 rounds to even 2; 98 / 9 = 10.9 to 11.
-    for (const Case c : {Case{15, 4, 3}, Case{7, 2, 3}, Case{5, 2, 2}, Case{98, 9, 10}, Case{99, 9, 11},
-                         Case{0, 3, 0}})
+    for (const Case c : {Case{15, 4, 3}, Case{7, 2, 3}, Case{5, 2, 2}, Case{98, 9, 10}, Case{99, 9, 11}, Case{0, 3, 0}})
         EXPECT_EQ(numbers::wholeQuotient(c.dividend, c.divisor), c.quotient) << c.dividend << " / " << c.divisor;
 }
 
@@ -235,7 +239,10 @@ TEST_F(DivideBoardTest, NumbersAndTeddyClickButTheKeysAreSilent) {
 }
 
 TEST_F(DivideBoardTest, GoToButtonsLeadToTheirBoards) {
-    struct GoTo { platform::CommandButton& button; platform::Form& target; };
+    struct GoTo {
+        platform::CommandButton& button;
+        platform::Form& target;
+    };
     for (const GoTo g : {GoTo{board().Command1, room().form5()}, GoTo{board().Command3, room().form6()},
                          GoTo{board().Commandmult, room().form7()}}) {
         board().show();

@@ -94,11 +94,10 @@ TEST_P(MouseProducts, ShowTheColumnTheSumAndTheSentence) {
     EXPECT_EQ(dings(), dingsBefore + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, MouseProducts,
-    testing::Values(MouseProduct{3, 4, "12", "Is the same as  3  Added  4  Times"},
-                    MouseProduct{3, 0, "0", "Is the same as  3  Added  0  Times"},
-                    MouseProduct{9, 9, "81", "Is the same as  9  Added  9  Times"}));
+INSTANTIATE_TEST_SUITE_P(Examples, MouseProducts,
+                         testing::Values(MouseProduct{3, 4, "12", "Is the same as  3  Added  4  Times"},
+                                         MouseProduct{3, 0, "0", "Is the same as  3  Added  0  Times"},
+                                         MouseProduct{9, 9, "81", "Is the same as  9  Added  9  Times"}));
 
 TEST_F(MultiplyBoardTest, StartsInMouseInputWithTheSignsLocked) {
     EXPECT_EQ(board().caption(), " Pipkin's Classroom    Multiply Board");
@@ -211,16 +210,19 @@ TEST_F(MultiplyBoardTest, LabelsTeddyAndBackgroundPlayTheClickSound) {
     board().Command1[2].click();
     board().Command3.click();
     EXPECT_EQ(clicks(), before);
-    for (platform::Control* sounding : std::initializer_list<platform::Control*>{
-             &board().LabelFirst, &board().LabelMulti, &board().LabelTotal, &board().LabelShowAdd[1],
-             &board().LabelSameAs, &board().Image1})
+    for (platform::Control* sounding :
+         std::initializer_list<platform::Control*>{&board().LabelFirst, &board().LabelMulti, &board().LabelTotal,
+                                                   &board().LabelShowAdd[1], &board().LabelSameAs, &board().Image1})
         sounding->click();
     board().clickAt(8800, 300);
     EXPECT_EQ(clicks(), before + 7);
 }
 
 TEST_F(MultiplyBoardTest, GoToButtonsLeadToTheirBoards) {
-    struct GoTo { platform::CommandButton& button; platform::Form& target; };
+    struct GoTo {
+        platform::CommandButton& button;
+        platform::Form& target;
+    };
     for (const GoTo g : {GoTo{board().CmdtoDivide, room().form9()}, GoTo{board().ComTimesTabel, room().form6()},
                          GoTo{board().EndButton, room().form5()}}) {
         board().show();

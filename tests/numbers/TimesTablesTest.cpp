@@ -7,7 +7,9 @@
 
 namespace {
 
-QString row(int table, int n, int product) { return QString("%1 x %2 = %3").arg(table).arg(n).arg(product); }
+QString row(int table, int n, int product) {
+    return QString("%1 x %2 = %3").arg(table).arg(n).arg(product);
+}
 
 class TimesTablesTest : public ClassroomFixture {
 protected:
