@@ -4,6 +4,9 @@
 #include "numbers/Form6.h"
 #include "numbers/Form7.h"
 #include "numbers/form9.h"
+#include "platform/Control.h"
+
+#include <QWidget>
 
 namespace {
 
@@ -131,6 +134,23 @@ TEST_F(TimesTablesTest, PointerMenuSwapsTheBoardsOwnPointerOnly) {
     EXPECT_EQ(room().form7().mousePointer(), platform::pointerCustom);
     board().TedCur.click();
     EXPECT_EQ(board().mousePointer(), platform::pointerCustom);
+}
+
+// The number boards speak one font: the toolkit's plain sans-serif, scaled with the board.
+TEST_F(TimesTablesTest, NumberBoardsUsePlainSansSerifEverywhere) {
+    for (platform::Form* numberBoard :
+         std::initializer_list<platform::Form*>{&board(), &room().form7(), &room().form9()}) {
+        int controls = 0;
+        for (QWidget* child : numberBoard->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const platform::Control* control = platform::Control::fromWidget(child);
+            if (!control)
+                continue;
+            ++controls;
+            EXPECT_EQ(control->fontName(), "MS Sans Serif") << numberBoard->caption().toStdString();
+            EXPECT_FALSE(control->fontBold() || control->fontItalic()) << numberBoard->caption().toStdString();
+        }
+        EXPECT_GT(controls, 20) << numberBoard->caption().toStdString();
+    }
 }
 
 // Every table from 0 to 12, chosen as a child would: the keypad for 0..9, the options for 10..12.
