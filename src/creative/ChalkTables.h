@@ -22,7 +22,7 @@ WidthChoice widthChoice(ChalkWidth width);
 enum class Background { black, white, lightBlue };
 
 struct BackgroundChoice {
-    QString backText;  // the background colour as "&H" text, or empty where given as a colour
+    QString backText; // the background colour as "&H" text, or empty where given as a colour
     platform::OleColor back;
     QString chalkText; // the chalk that stays visible on it, as "&H" text
     QString pointerFile;

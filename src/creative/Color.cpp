@@ -74,7 +74,9 @@ void Color::VScroll3_Change() {
     showMix();
 }
 
-void Color::showMix() { Picture1.setBackColor(creative::mixedColour(redValue, greenValue, blueValue)); }
+void Color::showMix() {
+    Picture1.setBackColor(creative::mixedColour(redValue, greenValue, blueValue));
+}
 
 void Color::Picture1_Click() {
     PlayFromStart(room.form3().MMControl2);
@@ -98,7 +100,9 @@ void Color::showEvent(QShowEvent* event) {
     layOut();
 }
 
-void Color::Form_Resize() { layOut(); }
+void Color::Form_Resize() {
+    layOut();
+}
 
 void Color::layOut() {
     const creative::MixerPlaces p =
@@ -139,4 +143,6 @@ void Color::fitNames() {
     }
 }
 
-void Color::playHono() { PlayFromStart(room.form1().MMControl42); }
+void Color::playHono() {
+    PlayFromStart(room.form1().MMControl42);
+}

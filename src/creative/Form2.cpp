@@ -118,7 +118,8 @@ void Form2::setUpLook() {
 void Form2::connectHandlers() {
     Unload.connect([this] { Form_Unload(); });
     Click.connect([this] { Form_Click(); });
-    for (Control* decoration : std::initializer_list<Control*>{&Image1, &Image5, &ImageDrop1, &Label2, &Label3, &Label9})
+    for (Control* decoration :
+         std::initializer_list<Control*>{&Image1, &Image5, &ImageDrop1, &Label2, &Label3, &Label9})
         decoration->Click.connect([this] { playHono(); });
     Label1.Click.connect([this] { Label1_Click(); });
     Label4.Click.connect([this] { Label4_Click(); });
@@ -161,8 +162,12 @@ void Form2::Form_Load() {
     MMControl1.command("Open");
 }
 
-void Form2::Form_Unload() { MMControl1.command("close"); }
-void Form2::Form_Click() { playHono(); }
+void Form2::Form_Unload() {
+    MMControl1.command("close");
+}
+void Form2::Form_Click() {
+    playHono();
+}
 
 void Form2::Label1_Click() {
     room.form1().show();
@@ -175,28 +180,68 @@ void Form2::Label4_Click() {
     room.form3().show();
 }
 
-void Form2::Red_Click() { chooseColour(creative::redButton()); }
-void Form2::Green_Click() { chooseColour(creative::greenButton()); }
-void Form2::Blue_Click() { chooseColour(creative::blueButton()); }
-void Form2::Yellow_Click() { chooseColour(creative::yellowButton()); }
-void Form2::White_Click() { chooseColour(creative::orangeButton()); }
-void Form2::Purple_Click() { chooseColour(creative::purpleButton()); }
+void Form2::Red_Click() {
+    chooseColour(creative::redButton());
+}
+void Form2::Green_Click() {
+    chooseColour(creative::greenButton());
+}
+void Form2::Blue_Click() {
+    chooseColour(creative::blueButton());
+}
+void Form2::Yellow_Click() {
+    chooseColour(creative::yellowButton());
+}
+void Form2::White_Click() {
+    chooseColour(creative::orangeButton());
+}
+void Form2::Purple_Click() {
+    chooseColour(creative::purpleButton());
+}
 
-void Form2::Rectangle_Click() { chooseGeometricShape(Shape::rectangle); }
-void Form2::Square_Click() { chooseGeometricShape(Shape::square); }
-void Form2::Oval_Click() { chooseGeometricShape(Shape::oval); }
-void Form2::Circle_Click() { chooseGeometricShape(Shape::circle); }
-void Form2::Label5_Click() { chooseGeometricShape(Shape::square); }
-void Form2::Label6_Click() { chooseGeometricShape(Shape::circle); }
-void Form2::Label7_Click() { chooseGeometricShape(Shape::rectangle); }
-void Form2::Label8_Click() { chooseGeometricShape(Shape::oval); }
+void Form2::Rectangle_Click() {
+    chooseGeometricShape(Shape::rectangle);
+}
+void Form2::Square_Click() {
+    chooseGeometricShape(Shape::square);
+}
+void Form2::Oval_Click() {
+    chooseGeometricShape(Shape::oval);
+}
+void Form2::Circle_Click() {
+    chooseGeometricShape(Shape::circle);
+}
+void Form2::Label5_Click() {
+    chooseGeometricShape(Shape::square);
+}
+void Form2::Label6_Click() {
+    chooseGeometricShape(Shape::circle);
+}
+void Form2::Label7_Click() {
+    chooseGeometricShape(Shape::rectangle);
+}
+void Form2::Label8_Click() {
+    chooseGeometricShape(Shape::oval);
+}
 
-void Form2::Triangle_Click() { choosePictureShape(PictureShape::triangle); }
-void Form2::Diamond_Click() { choosePictureShape(PictureShape::diamond); }
-void Form2::Star_Click() { choosePictureShape(PictureShape::star); }
-void Form2::Image2_Click() { choosePictureShape(PictureShape::triangle); }
-void Form2::Image3_Click() { choosePictureShape(PictureShape::diamond); }
-void Form2::Image4_Click() { choosePictureShape(PictureShape::star); }
+void Form2::Triangle_Click() {
+    choosePictureShape(PictureShape::triangle);
+}
+void Form2::Diamond_Click() {
+    choosePictureShape(PictureShape::diamond);
+}
+void Form2::Star_Click() {
+    choosePictureShape(PictureShape::star);
+}
+void Form2::Image2_Click() {
+    choosePictureShape(PictureShape::triangle);
+}
+void Form2::Image3_Click() {
+    choosePictureShape(PictureShape::diamond);
+}
+void Form2::Image4_Click() {
+    choosePictureShape(PictureShape::star);
+}
 
 void Form2::chooseColour(const creative::ColourButton& button) {
     // A picture shape on show takes this colour's picture; a failed load keeps the old picture.
@@ -250,9 +295,17 @@ void Form2::ImageDrop1_DragDrop() {
     Imagedrop2.loadPicture(filePath(nowDir, "tedbye.ico"));
 }
 
-void Form2::curpoint2_Click() { conventions::chooseArrowPointer(*this); }
-void Form2::curteddy2_Click() { conventions::choosePointerFile(*this, nowDir, "teddy2.cur"); }
+void Form2::curpoint2_Click() {
+    conventions::chooseArrowPointer(*this);
+}
+void Form2::curteddy2_Click() {
+    conventions::choosePointerFile(*this, nowDir, "teddy2.cur");
+}
 
-void Form2::playDing() { PlayFromStart(MMControl1); }
+void Form2::playDing() {
+    PlayFromStart(MMControl1);
+}
 
-void Form2::playHono() { PlayFromStart(room.form1().MMControl42); }
+void Form2::playHono() {
+    PlayFromStart(room.form1().MMControl42);
+}

@@ -56,10 +56,9 @@ Form3::Form3(Classroom& room_)
 
 void Form3::setUpLook() {
     setForeColor(colors::white);
-    const std::pair<TextBox*, OleColor> boxes[] = {{&White, colors::white}, {&black, colors::black},
-                                                   {&Red, colors::red},     {&Blue, colors::blue},
-                                                   {&Green, colors::green}, {&Yellow, colors::yellow},
-                                                   {&Purple, colors::magenta}, {&brown, brownBox}};
+    const std::pair<TextBox*, OleColor> boxes[] = {
+        {&White, colors::white}, {&black, colors::black},   {&Red, colors::red},        {&Blue, colors::blue},
+        {&Green, colors::green}, {&Yellow, colors::yellow}, {&Purple, colors::magenta}, {&brown, brownBox}};
     for (const auto& [box, colour] : boxes) {
         box->setBackColor(colour);
         useBuiltinPointer(*box, "creative-chalk-pointer");
@@ -137,16 +136,34 @@ void Form3::placeFrame() {
     Frame1.setHeight(clientHeight() - top);
 }
 
-void Form3::Form_Unload() { MMControl2.command("close"); }
+void Form3::Form_Unload() {
+    MMControl2.command("close");
+}
 
-void Form3::White_Click() { chooseChalk(colors::white); }
-void Form3::black_Click() { chooseChalk(colors::black); }
-void Form3::Red_Click() { chooseChalk(colors::red); }
-void Form3::Blue_Click() { chooseChalk(colors::blue); }
-void Form3::Green_Click() { chooseChalk(colors::green); }
-void Form3::Yellow_Click() { chooseChalk(colors::yellow); }
-void Form3::Purple_Click() { chooseChalk(colors::magenta); }
-void Form3::brown_Click() { chooseChalk(brownChalk); }
+void Form3::White_Click() {
+    chooseChalk(colors::white);
+}
+void Form3::black_Click() {
+    chooseChalk(colors::black);
+}
+void Form3::Red_Click() {
+    chooseChalk(colors::red);
+}
+void Form3::Blue_Click() {
+    chooseChalk(colors::blue);
+}
+void Form3::Green_Click() {
+    chooseChalk(colors::green);
+}
+void Form3::Yellow_Click() {
+    chooseChalk(colors::yellow);
+}
+void Form3::Purple_Click() {
+    chooseChalk(colors::magenta);
+}
+void Form3::brown_Click() {
+    chooseChalk(brownChalk);
+}
 
 void Form3::chooseChalk(OleColor colour) {
     colorc = colour;
@@ -154,9 +171,15 @@ void Form3::chooseChalk(OleColor colour) {
     Clear.setFocus();
 }
 
-void Form3::small_Click() { chooseWidth(ChalkWidth::small); }
-void Form3::Meduim_Click() { chooseWidth(ChalkWidth::medium); }
-void Form3::Large_Click() { chooseWidth(ChalkWidth::large); }
+void Form3::small_Click() {
+    chooseWidth(ChalkWidth::small);
+}
+void Form3::Meduim_Click() {
+    chooseWidth(ChalkWidth::medium);
+}
+void Form3::Large_Click() {
+    chooseWidth(ChalkWidth::large);
+}
 
 void Form3::chooseWidth(ChalkWidth width) {
     const creative::WidthChoice choice = creative::widthChoice(width);
@@ -188,6 +211,12 @@ void Form3::paintBackColor(OleColor colour) {
     canvas.setBackColor(colour);
 }
 
-void Form3::playDing() { PlayFromStart(room.form2().MMControl1); }
-void Form3::playDip() { PlayFromStart(MMControl2); }
-void Form3::playHono() { PlayFromStart(room.form1().MMControl42); }
+void Form3::playDing() {
+    PlayFromStart(room.form2().MMControl1);
+}
+void Form3::playDip() {
+    PlayFromStart(MMControl2);
+}
+void Form3::playHono() {
+    PlayFromStart(room.form1().MMControl42);
+}

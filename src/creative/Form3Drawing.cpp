@@ -25,16 +25,24 @@ void Form3::Form_MouseMove(int x, int y) {
     }
 }
 
-void Form3::Form_MouseUp() { PaintNow = 0; }
+void Form3::Form_MouseUp() {
+    PaintNow = 0;
+}
 
 void Form3::takePen() {
     setForeColor(colorc);
     canvas.setPen(brush, colorc);
 }
 
-void Form3::menbgblack_Click() { chooseBackground(Background::black); }
-void Form3::menbgwhite_Click() { chooseBackground(Background::white); }
-void Form3::MenubgLtBlue_Click() { chooseBackground(Background::lightBlue); }
+void Form3::menbgblack_Click() {
+    chooseBackground(Background::black);
+}
+void Form3::menbgwhite_Click() {
+    chooseBackground(Background::white);
+}
+void Form3::MenubgLtBlue_Click() {
+    chooseBackground(Background::lightBlue);
+}
 
 // The chalk and the teddy pointer change with the background so that both stay visible on it.
 void Form3::chooseBackground(Background background) {
@@ -63,9 +71,15 @@ void Form3::Curselect_Opened() {
         tedblack.setEnabled(*items.darkEnabled);
 }
 
-void Form3::tedwhite_Click() { conventions::choosePointerFile(*this, nowDir, "teddy2.cur"); }
-void Form3::tedblack_Click() { conventions::choosePointerFile(*this, nowDir, "teddy.cur"); }
-void Form3::curpoint_Click() { conventions::chooseArrowPointer(*this); }
+void Form3::tedwhite_Click() {
+    conventions::choosePointerFile(*this, nowDir, "teddy2.cur");
+}
+void Form3::tedblack_Click() {
+    conventions::choosePointerFile(*this, nowDir, "teddy.cur");
+}
+void Form3::curpoint_Click() {
+    conventions::chooseArrowPointer(*this);
+}
 
 void Form3::SaveOnMenu_Click() {
     canvas.clearStrokes();

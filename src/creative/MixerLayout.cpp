@@ -6,10 +6,14 @@ namespace creative {
 namespace {
 constexpr int columnGap = 250;
 
-int twips(double value) { return int(std::lround(value)); }
+int twips(double value) {
+    return int(std::lround(value));
+}
 
 // The next colour column starts 250 twips right of the control before it.
-int rightOf(const platform::TwipsRect& r) { return r.left + r.width + columnGap; }
+int rightOf(const platform::TwipsRect& r) {
+    return r.left + r.width + columnGap;
+}
 } // namespace
 
 MixerPlaces mixerPlaces(int outerHeight, int innerWidth, int innerHeight) {
@@ -32,7 +36,9 @@ MixerPlaces mixerPlaces(int outerHeight, int innerWidth, int innerHeight) {
     return p;
 }
 
-bool namesFit(const platform::TwipsRect& label1) { return !(label1.height < 200 || label1.width < 355); }
+bool namesFit(const platform::TwipsRect& label1) {
+    return !(label1.height < 200 || label1.width < 355);
+}
 
 platform::OleColor mixedColour(int red, int green, int blue) {
     return platform::OleColor(red + 256 * green + 65536 * blue);

@@ -49,9 +49,12 @@ const ColourButton& purpleButton() {
 
 ShapeFlags flagsAfterChoosing(PictureShape shape) {
     switch (shape) {
-    case PictureShape::triangle: return {2, 1, 1};
-    case PictureShape::diamond: return {1, 2, 1};
-    case PictureShape::star: return {1, 1, 2};
+    case PictureShape::triangle:
+        return {2, 1, 1};
+    case PictureShape::diamond:
+        return {1, 2, 1};
+    case PictureShape::star:
+        return {1, 1, 2};
     }
     return {};
 }
@@ -61,9 +64,12 @@ QString pictureFileName(PictureShape shape, const QString& colourWord) {
         if (colourWord != QLatin1String(row.word))
             continue;
         switch (shape) {
-        case PictureShape::triangle: return row.triangle;
-        case PictureShape::diamond: return row.diamond;
-        case PictureShape::star: return row.star;
+        case PictureShape::triangle:
+            return row.triangle;
+        case PictureShape::diamond:
+            return row.diamond;
+        case PictureShape::star:
+            return row.star;
         }
     }
     return {};

@@ -142,8 +142,12 @@ QImage Canvas::compose(bool withLoose) const {
     return image;
 }
 
-QImage Canvas::image() const { return compose(false); }
-QImage Canvas::shown() const { return compose(true); }
+QImage Canvas::image() const {
+    return compose(false);
+}
+QImage Canvas::shown() const {
+    return compose(true);
+}
 
 bool Canvas::saveBmp(const QString& path) const {
     QByteArray bytes;

@@ -33,7 +33,9 @@ protected:
 
     // The child's hand, in screen pixels of the board.
     void press(QPoint p) { board().mouseDownAt(Screen::toTwips(p.x()), Screen::toTwips(p.y())); }
-    void moveTo(QPoint p, int buttons = 1) { board().mouseMoveAt(Screen::toTwips(p.x()), Screen::toTwips(p.y()), buttons); }
+    void moveTo(QPoint p, int buttons = 1) {
+        board().mouseMoveAt(Screen::toTwips(p.x()), Screen::toTwips(p.y()), buttons);
+    }
     void release(QPoint p) { board().mouseUpAt(Screen::toTwips(p.x()), Screen::toTwips(p.y())); }
     void clickAt(QPoint p) {
         press(p);
@@ -167,8 +169,7 @@ TEST_P(BackgroundChoice, ErasesTheDrawingAndSwitchesChalkAndPointer) {
 INSTANTIATE_TEST_SUITE_P(Backgrounds, BackgroundChoice,
                          testing::Values(BackgroundCase{&Form3::menbgblack, black, white, "teddy2.cur"},
                                          BackgroundCase{&Form3::menbgwhite, white, black, "teddy.cur"},
-                                         BackgroundCase{&Form3::MenubgLtBlue, rgb(90, 192, 255), black,
-                                                        "teddy.cur"}));
+                                         BackgroundCase{&Form3::MenubgLtBlue, rgb(90, 192, 255), black, "teddy.cur"}));
 
 TEST_F(ChalkBoardTest, PointerMenuOffersTheTeddyThatShowsOnTheBackground) {
     struct Step {

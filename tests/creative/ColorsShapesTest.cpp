@@ -16,7 +16,9 @@ using platform::rgb;
 namespace {
 
 using Pick = platform::Control& (*)(Form2&);
-template <auto member> platform::Control& pick(Form2& board) { return board.*member; }
+template <auto member> platform::Control& pick(Form2& board) {
+    return board.*member;
+}
 
 class ColorsShapesTest : public ClassroomFixture {
 protected:
@@ -66,27 +68,54 @@ INSTANTIATE_TEST_SUITE_P(
     Choices, ColourAndShapeChoice,
     testing::Values(
         ShapeCase{"TriangleAfterLoad", {pick<&Form2::Triangle>}, true, "triyel.bmp", 0, yellow, "yellow"},
-        ShapeCase{"TriangleThenRed", {pick<&Form2::Triangle>, pick<&Form2::Red>}, true, "trired.bmp", 0,
-                  rgb(255, 0, 0), "red"},
+        ShapeCase{"TriangleThenRed",
+                  {pick<&Form2::Triangle>, pick<&Form2::Red>},
+                  true,
+                  "trired.bmp",
+                  0,
+                  rgb(255, 0, 0),
+                  "red"},
         ShapeCase{"TriangleRedCircle",
                   {pick<&Form2::Triangle>, pick<&Form2::Red>, pick<&Form2::Circle>},
-                  false, {}, 3, rgb(255, 0, 0), "red"},
+                  false,
+                  {},
+                  3,
+                  rgb(255, 0, 0),
+                  "red"},
         // The diamond's flag is still 2, but a colour never brings a picture shape back.
         ShapeCase{"ColourDuringGeometricShape",
                   {pick<&Form2::Diamond>, pick<&Form2::Square>, pick<&Form2::White>},
-                  false, {}, 1, orange, "orange"},
-        ShapeCase{"OrangeIsTheWhiteControl", {pick<&Form2::Star>, pick<&Form2::White>}, true, "strorg.bmp", 0,
-                  orange, "orange"},
-        ShapeCase{"BlueDiamondThenGreen", {pick<&Form2::Blue>, pick<&Form2::Diamond>, pick<&Form2::Green>}, true,
-                  "diagreen.bmp", 0, rgb(0, 255, 0), "green"},
-        ShapeCase{"PurpleOval", {pick<&Form2::Purple>, pick<&Form2::Oval>}, false, {}, 2, rgb(255, 0, 255),
-                  "purple"},
-        ShapeCase{"SquareThenRectangle", {pick<&Form2::Square>, pick<&Form2::Rectangle>}, false, {}, 0, yellow,
-                  "yellow"},
+                  false,
+                  {},
+                  1,
+                  orange,
+                  "orange"},
+        ShapeCase{"OrangeIsTheWhiteControl",
+                  {pick<&Form2::Star>, pick<&Form2::White>},
+                  true,
+                  "strorg.bmp",
+                  0,
+                  orange,
+                  "orange"},
+        ShapeCase{"BlueDiamondThenGreen",
+                  {pick<&Form2::Blue>, pick<&Form2::Diamond>, pick<&Form2::Green>},
+                  true,
+                  "diagreen.bmp",
+                  0,
+                  rgb(0, 255, 0),
+                  "green"},
+        ShapeCase{"PurpleOval", {pick<&Form2::Purple>, pick<&Form2::Oval>}, false, {}, 2, rgb(255, 0, 255), "purple"},
+        ShapeCase{
+            "SquareThenRectangle", {pick<&Form2::Square>, pick<&Form2::Rectangle>}, false, {}, 0, yellow, "yellow"},
         ShapeCase{"TriangleIcon", {pick<&Form2::Image2>}, true, "triyel.bmp", 0, yellow, "yellow"},
         ShapeCase{"DiamondIcon", {pick<&Form2::Image3>}, true, "diayel.bmp", 0, yellow, "yellow"},
-        ShapeCase{"StarIconThenPurple", {pick<&Form2::Image4>, pick<&Form2::Purple>}, true, "strpurp.bmp", 0,
-                  rgb(255, 0, 255), "purple"},
+        ShapeCase{"StarIconThenPurple",
+                  {pick<&Form2::Image4>, pick<&Form2::Purple>},
+                  true,
+                  "strpurp.bmp",
+                  0,
+                  rgb(255, 0, 255),
+                  "purple"},
         ShapeCase{"SquareHotSpot", {pick<&Form2::Label5>}, false, {}, 1, yellow, "yellow"},
         ShapeCase{"CircleHotSpot", {pick<&Form2::Label6>}, false, {}, 3, yellow, "yellow"},
         ShapeCase{"RectangleHotSpot", {pick<&Form2::Label5>, pick<&Form2::Label7>}, false, {}, 0, yellow, "yellow"},
@@ -170,7 +199,7 @@ TEST_P(TeddyDrop, TeddyJumpsToTheTargetAndIsBackAfterTwoSeconds) {
 INSTANTIATE_TEST_SUITE_P(Clocks, TeddyDrop, testing::Values(DropClock{36000.0}, DropClock{86399.5}),
                          [](const testing::TestParamInfo<DropClock>& param) {
                              return param.param.start > 86000 ? std::string("JustBeforeMidnight")
-                                                             : std::string("Morning");
+                                                              : std::string("Morning");
                          });
 
 TEST_F(ColorsShapesTest, ASecondDropDuringTheWaitRunsTheWholeDropAgainInsideTheFirst) {
