@@ -6,8 +6,13 @@
 #include "platform/Pictures.h"
 #include "platform/Screen.h"
 
+#include "creative/Color.h"
+
+#include <QApplication>
 #include <QFile>
 #include <QImageReader>
+#include <QMouseEvent>
+#include <QWindow>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -46,6 +51,17 @@ protected:
         for (QPoint p : points)
             moveTo(p);
         release(*(points.end() - 1));
+    }
+
+    // A real mouse: the event goes to the board's window, and Qt finds the widget under the pointer
+    // (or the widget that holds the pressed button) as it does for the hardware mouse.
+    void windowMouse(QEvent::Type type, QPoint clientPixel, Qt::MouseButtons buttons) {
+        QWindow* window = board().windowHandle();
+        ASSERT_NE(window, nullptr);
+        const QPoint p = board().client()->mapTo(&board(), clientPixel);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, p, window->mapToGlobal(p), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(window, &event);
     }
 
     // What the child sees: the board's client area with everything on it.
@@ -127,6 +143,32 @@ TEST_F(ChalkBoardTest, ADragLeavesAContinuousStrokeAlsoAcrossTheToolPanel) {
     EXPECT_EQ(at(image, c), white);
     EXPECT_EQ(at(image, {600, 60}), black);
     EXPECT_EQ(at(image, {40, 200}), black);
+}
+
+TEST_F(ChalkBoardTest, ARealDragKeepsDrawingOverThePanelAndOutsideTheWindow) {
+    board().Large.click();
+    const int panelTop = board().Frame1.widget()->geometry().top();
+    windowMouse(QEvent::MouseButtonPress, {40, 60}, Qt::LeftButton);
+    windowMouse(QEvent::MouseMove, {200, panelTop + 60}, Qt::LeftButton); // over the tool panel
+    windowMouse(QEvent::MouseMove, {-50, 100}, Qt::LeftButton);           // outside the window
+    windowMouse(QEvent::MouseMove, {300, 120}, Qt::LeftButton);           // back on the board
+    windowMouse(QEvent::MouseButtonRelease, {300, 120}, Qt::NoButton);
+    windowMouse(QEvent::MouseMove, {500, 150}, Qt::NoButton);
+    const QImage image = seen();
+    EXPECT_EQ(board().PaintNow, 0);
+    EXPECT_EQ(at(image, {40, 60}), white);
+    EXPECT_EQ(at(image, {2, 99}), white);    // the part of the segment from outside that lies on the board
+    EXPECT_EQ(at(image, {150, 110}), white); // the segment that came back in
+    EXPECT_EQ(at(image, {400, 135}), black);
+}
+
+TEST_F(ChalkBoardTest, TheMakeColorBoxOpensTheMixerWhenThePointerPressesOnIt) {
+    board().SaveOnMenu.click();
+    const QWidget* box = board().CustomColor.widget();
+    const QPoint centre = box->mapTo(board().client(), box->rect().center());
+    windowMouse(QEvent::MouseButtonPress, centre, Qt::LeftButton);
+    windowMouse(QEvent::MouseButtonRelease, centre, Qt::NoButton);
+    EXPECT_TRUE(room().color().isVisible());
 }
 
 TEST_F(ChalkBoardTest, BlackChalkOnTheBlackBoardShowsNothing) {
