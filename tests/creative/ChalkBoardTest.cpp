@@ -85,11 +85,16 @@ protected:
 };
 
 struct DotCase {
+    const char* name;
     platform::TextBox Form3::*chalk;
     platform::Label Form3::*width;
     OleColor colour;
     int pixels;
 };
+
+void PrintTo(const DotCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ADot : public ChalkBoardTest, public testing::WithParamInterface<DotCase> {};
 
@@ -108,12 +113,13 @@ TEST_P(ADot, AClickLeavesOneDotOfThePensWidthAndColour) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WidthsAndColours, ADot,
-                         testing::Values(DotCase{&Form3::Red, &Form3::small, red, 4},
-                                         DotCase{&Form3::White, &Form3::Meduim, white, 8},
-                                         DotCase{&Form3::Green, &Form3::Large, green, 15},
+                         testing::Values(DotCase{"SmallRed", &Form3::Red, &Form3::small, red, 4},
+                                         DotCase{"MediumWhite", &Form3::White, &Form3::Meduim, white, 8},
+                                         DotCase{"LargeGreen", &Form3::Green, &Form3::Large, green, 15},
                                          // The brown chalk is darker than its box.
-                                         DotCase{&Form3::brown, &Form3::Large, rgb(80, 40, 0), 15},
-                                         DotCase{&Form3::Purple, &Form3::small, rgb(255, 0, 255), 4}));
+                                         DotCase{"LargeBrown", &Form3::brown, &Form3::Large, rgb(80, 40, 0), 15},
+                                         DotCase{"SmallPurple", &Form3::Purple, &Form3::small, rgb(255, 0, 255), 4}),
+                         [](const testing::TestParamInfo<DotCase>& param) { return std::string(param.param.name); });
 
 TEST_F(ChalkBoardTest, ChalkAndWidthChoicesSoundAndMarkTheCurrentWidth) {
     board().Yellow.click();
@@ -182,11 +188,16 @@ TEST_F(ChalkBoardTest, BlackChalkOnTheBlackBoardShowsNothing) {
 }
 
 struct BackgroundCase {
+    const char* name;
     platform::Menu Form3::*item;
     OleColor back;
     OleColor chalk;
     const char* pointer;
 };
+
+void PrintTo(const BackgroundCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BackgroundChoice : public ChalkBoardTest, public testing::WithParamInterface<BackgroundCase> {};
 
@@ -208,10 +219,12 @@ TEST_P(BackgroundChoice, ErasesTheDrawingAndSwitchesChalkAndPointer) {
     EXPECT_EQ(at(seen(), {150, 80}), c.chalk);
 }
 
-INSTANTIATE_TEST_SUITE_P(Backgrounds, BackgroundChoice,
-                         testing::Values(BackgroundCase{&Form3::menbgblack, black, white, "teddy2.cur"},
-                                         BackgroundCase{&Form3::menbgwhite, white, black, "teddy.cur"},
-                                         BackgroundCase{&Form3::MenubgLtBlue, rgb(90, 192, 255), black, "teddy.cur"}));
+INSTANTIATE_TEST_SUITE_P(
+    Backgrounds, BackgroundChoice,
+    testing::Values(BackgroundCase{"Black", &Form3::menbgblack, black, white, "teddy2.cur"},
+                    BackgroundCase{"White", &Form3::menbgwhite, white, black, "teddy.cur"},
+                    BackgroundCase{"LightBlue", &Form3::MenubgLtBlue, rgb(90, 192, 255), black, "teddy.cur"}),
+    [](const testing::TestParamInfo<BackgroundCase>& param) { return std::string(param.param.name); });
 
 TEST_F(ChalkBoardTest, PointerMenuOffersTheTeddyThatShowsOnTheBackground) {
     struct Step {
