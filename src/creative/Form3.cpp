@@ -71,8 +71,10 @@ void Form3::setUpLook() {
     CustomColor.setVisible(false);
     // The box works as a button: a press on its text area must reach the box itself, which a
     // many-line box otherwise keeps for placing its caret.
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(CustomColor.widget()))
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(CustomColor.widget())) {
         area->viewport()->setAttribute(Qt::WA_TransparentForMouseEvents);
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // it would leave no room for "Make"
+    }
     Image1.setPicture(builtinPicture("waving-teddy-pointer", {32, 32}));
     Clear.setBackColor(lightGrey);
     useBuiltinPointer(Clear, "creative-pencil-pointer");
