@@ -248,10 +248,10 @@ TEST_F(CountingBoard, ModesSwitchSignsAndClearTheSum) {
 
 TEST_F(CountingBoard, ClickSoundsAndGoToControls) {
     Form5& b = board();
-    press("10"); // shows the tens digit
+    press("10"); // shows the tens digit and the teddy waiting for the sign
     int honos = honoPlays();
     for (platform::Control* quiet : std::initializer_list<platform::Control*>{
-             &b.ImageTeddy1, &b.Label1Add, &b.Label2Add, &b.LabelTotal, &b.TensLabel, &b.OnesLabel, &b.LabelTens,
+             &b.ImageTeddy2, &b.Label1Add, &b.Label2Add, &b.LabelTotal, &b.TensLabel, &b.OnesLabel, &b.LabelTens,
              &b.Labelones}) {
         quiet->click();
         EXPECT_EQ(honoPlays(), ++honos);
