@@ -291,3 +291,18 @@ TEST_F(CountingBoard, PointerMenuAndBuiltInPictures) {
         EXPECT_GT(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 0);
     }
 }
+
+// With no sound files at all the board still counts; only the sounds are missing.
+class CountingBoardWithoutMedia : public CountingBoard {
+protected:
+    bool wantsMediaFile(const QString&) const override { return false; }
+};
+
+TEST_F(CountingBoardWithoutMedia, SumsStillWorkInSilence) {
+    pressAll({"subtract", "negatives", "6", "-", "9", "=", "="});
+    EXPECT_EQ(board().LabelTotal.caption(), "-3");
+    EXPECT_TRUE(board().Shape1.visible());
+    EXPECT_FALSE(room().form1().MMControl42.isOpen());
+    EXPECT_FALSE(room().form2().MMControl1.isOpen());
+    EXPECT_EQ(honoPlays() + dingPlays(), 0);
+}
