@@ -5,12 +5,12 @@
 #include <QString>
 
 struct CountingPicture {
-    int onesCount = 0;   // from the last character of the shown number
-    QString onesDigit;   // the ones caption
-    QString tensDigit;   // the tens caption
+    int onesCount = 0; // from the last character of the shown number
+    QString onesDigit; // the ones caption
+    QString tensDigit; // the tens caption
     bool tensShown = false;
-    int unitFaces = 0;   // unit pictures shown, from the lowest up (0..9)
-    int tenBars = 0;     // 0, 1 or 2
+    int unitFaces = 0; // unit pictures shown, from the lowest up (0..9)
+    int tenBars = 0;   // 0, 1 or 2
 
     static CountingPicture of(const QString& shownNumber);
 };

@@ -14,8 +14,6 @@
 #include "shell/FitToScreen.h"
 #include "shell/SoundBank.h"
 
-#include <algorithm>
-
 using namespace platform;
 
 namespace {
@@ -26,7 +24,9 @@ constexpr OleColor salmon = rgb(255, 128, 128);
 constexpr OleColor lavender = rgb(192, 192, 255);
 
 const FontSpec formFont{};
-FontSpec sans(double points) { return FontSpec{"Arial", points}; }
+FontSpec sans(double points) {
+    return FontSpec{"Arial", points};
+}
 
 std::array<Label, 11> numberKeys(Form5* board) {
     const FontSpec font = sans(18);
@@ -80,8 +80,7 @@ Form5::Form5(Classroom& room_)
       LabelEqule(this, {2340, 3240, 435, 495}, "=", lightGreen, sans(24), Align::center),
       LabelTotal(this, {2940, 3180, 675, 615}, {}, colors::white, sans(24), Align::center),
       LabelClear(this, {2220, 4080, 2655, 435}, "Clear Numbers", colors::yellow, sans(18), Align::center),
-      ImageTeddy1(this, {5460, 780, 975, 840}, true, "Teddy"),
-      ImageTeddy2(this, {1320, 2520, 855, 855}, true, "Teddy"),
+      ImageTeddy1(this, {5460, 780, 975, 840}, true, "Teddy"), ImageTeddy2(this, {1320, 2520, 855, 855}, true, "Teddy"),
       ImageTeddy3(this, {1320, 3600, 855, 855}, true, "Teddy"),
       LabelTens(this, {6360, 900, 855, 435}, "TENS", salmon, formFont, Align::center),
       Labelones(this, {7740, 900, 735, 375}, "ONES", salmon, formFont, Align::center),
@@ -115,9 +114,9 @@ void Form5::arrangeControls() {
     Image2.setPicture(tenBar);
     Shape1.setFillStyle(Shape::solid);
     Shape1.setFillColor(colors::black);
-    for (Control* hidden : std::initializer_list<Control*>{&LabelDoSubtractMinus, &Check1, &Label2, &LabelMinus,
-                                                           &ImageTeddy2, &ImageTeddy3, &Image2, &Shape1,
-                                                           &LabelLessZero, &Text1, &Text2})
+    for (Control* hidden :
+         std::initializer_list<Control*>{&LabelDoSubtractMinus, &Check1, &Label2, &LabelMinus, &ImageTeddy2,
+                                         &ImageTeddy3, &Image2, &Shape1, &LabelLessZero, &Text1, &Text2})
         hidden->setVisible(false);
     for (Image& picture : Image1)
         picture.setVisible(false);
@@ -147,9 +146,9 @@ void Form5::connectHandlers() {
     curPoint.Click.connect([this] { curPoint_Click(); });
     // The board itself and its pictures and captions that do nothing else answer with the click sound.
     Click.connect([this] { playHono(); });
-    for (InputEvents* quiet : std::initializer_list<InputEvents*>{&ImageTeddy1, &ImageTeddy2, &ImageTeddy3,
-                                                                  &Label1Add, &Label2Add, &LabelTotal, &TensLabel,
-                                                                  &OnesLabel, &LabelTens, &Labelones})
+    for (InputEvents* quiet :
+         std::initializer_list<InputEvents*>{&ImageTeddy1, &ImageTeddy2, &ImageTeddy3, &Label1Add, &Label2Add,
+                                             &LabelTotal, &TensLabel, &OnesLabel, &LabelTens, &Labelones})
         quiet->Click.connect([this] { playHono(); });
 }
 
@@ -163,9 +162,13 @@ void Form5::Form_Load() {
     fitToScreen(*this);
 }
 
-void Form5::playHono() { PlayFromStart(room.form1().MMControl42); }
+void Form5::playHono() {
+    PlayFromStart(room.form1().MMControl42);
+}
 
-void Form5::playDing() { PlayFromStart(room.form2().MMControl1); }
+void Form5::playDing() {
+    PlayFromStart(room.form2().MMControl1);
+}
 
 void Form5::Text1_Change() {
     TensLabel.setVisible(false);
@@ -255,7 +258,9 @@ void Form5::Label1_Click(int index) {
     }
 }
 
-void Form5::LabelPlus_Click() { signClicked(LabelPlus); }
+void Form5::LabelPlus_Click() {
+    signClicked(LabelPlus);
+}
 
 void Form5::LabelMinus_Click() {
     if (LabelMinus.backColor() == lightGreen && subtractMode == -1)
@@ -402,6 +407,10 @@ void Form5::LabelProblems_Click() {
     hide();
 }
 
-void Form5::curTeddy_Click() { conventions::choosePointerFile(*this, nowDir, "teddy.cur"); }
+void Form5::curTeddy_Click() {
+    conventions::choosePointerFile(*this, nowDir, "teddy.cur");
+}
 
-void Form5::curPoint_Click() { conventions::chooseArrowPointer(*this); }
+void Form5::curPoint_Click() {
+    conventions::chooseArrowPointer(*this);
+}

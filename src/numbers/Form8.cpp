@@ -17,7 +17,9 @@ namespace {
 constexpr OleColor salmon = rgb(255, 128, 128);
 constexpr OleColor pink = rgb(255, 192, 192);
 
-FontSpec sans(double points) { return FontSpec{"Arial", points}; }
+FontSpec sans(double points) {
+    return FontSpec{"Arial", points};
+}
 
 std::array<Label, 4> answerLabels(Form8* board) {
     const FontSpec font = sans(24);
@@ -30,8 +32,7 @@ std::array<Label, 4> answerLabels(Form8* board) {
 } // namespace
 
 Form8::Form8(Classroom& room_)
-    : Form(" Pipkin's Classroom    Problem Board", salmon),
-      CommandAdd(this, {600, 600, 1395, 495}, "Add Problem"),
+    : Form(" Pipkin's Classroom    Problem Board", salmon), CommandAdd(this, {600, 600, 1395, 495}, "Add Problem"),
       CommandSubt(this, {2280, 600, 1395, 495}, "Subtract Problem"),
       CommandMult(this, {3960, 600, 1455, 495}, "Multiply Problem"),
       CommandDiv(this, {5700, 600, 1395, 495}, "Divide problem"), CheckHadd(this, {720, 240, 195, 195}, {}, salmon),
@@ -73,9 +74,9 @@ void Form8::arrangeControls() {
         dot->setFillStyle(Shape::solid);
         dot->setFillColor(colors::black);
     }
-    for (Control* hidden : std::initializer_list<Control*>{&CommandMult, &CommandDiv, &CheckMhard, &LabelMhard,
-                                                           &CheckDhard, &LabelDhard, &Check1, &LabelLess0, &Line1,
-                                                           &Shape1, &Shape2, &ImageA1, &ImageA2})
+    for (Control* hidden :
+         std::initializer_list<Control*>{&CommandMult, &CommandDiv, &CheckMhard, &LabelMhard, &CheckDhard, &LabelDhard,
+                                         &Check1, &LabelLess0, &Line1, &Shape1, &Shape2, &ImageA1, &ImageA2})
         hidden->setVisible(false);
     CommandNew.setMouseIcon(builtinCursor("numbers-counting-eraser-pointer"));
     CommandNew.setMousePointer(pointerCustom);
@@ -123,9 +124,13 @@ void Form8::Form_Load() {
     CommandNew_Click();
 }
 
-void Form8::playHono() { PlayFromStart(room.form1().MMControl42); }
+void Form8::playHono() {
+    PlayFromStart(room.form1().MMControl42);
+}
 
-void Form8::playDing() { PlayFromStart(room.form2().MMControl1); }
+void Form8::playDing() {
+    PlayFromStart(room.form2().MMControl1);
+}
 
 void Form8::showOperatorSign() {
     Line1.setVisible(false);
@@ -182,11 +187,21 @@ void Form8::CommandNew_Click() {
     }
 }
 
-void Form8::makeAddProblem() { makeProblem(addKind, hardAdd); }
-void Form8::makeSubtractProblem() { makeProblem(subtractKind, hardSubtract); }
-void Form8::makeSubtractMinusProblem() { makeProblem(subtractBelowZeroKind, hardSubtract); }
-void Form8::makeMultiplyProblem() { makeProblem(multiplyKind, hardMultiply); }
-void Form8::makeDivideProblem() { makeProblem(divideKind, hardDivide); }
+void Form8::makeAddProblem() {
+    makeProblem(addKind, hardAdd);
+}
+void Form8::makeSubtractProblem() {
+    makeProblem(subtractKind, hardSubtract);
+}
+void Form8::makeSubtractMinusProblem() {
+    makeProblem(subtractBelowZeroKind, hardSubtract);
+}
+void Form8::makeMultiplyProblem() {
+    makeProblem(multiplyKind, hardMultiply);
+}
+void Form8::makeDivideProblem() {
+    makeProblem(divideKind, hardDivide);
+}
 
 void Form8::makeProblem(int kind, std::int16_t harder) {
     for (Label& answer : LabelAnswer)
@@ -329,6 +344,10 @@ void Form8::CommandEnd_Click() {
     hide();
 }
 
-void Form8::TedCur_Click() { conventions::choosePointerFile(*this, nowDir, "teddy.cur"); }
+void Form8::TedCur_Click() {
+    conventions::choosePointerFile(*this, nowDir, "teddy.cur");
+}
 
-void Form8::PointCur_Click() { conventions::chooseArrowPointer(*this); }
+void Form8::PointCur_Click() {
+    conventions::chooseArrowPointer(*this);
+}

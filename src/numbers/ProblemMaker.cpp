@@ -71,7 +71,9 @@ bool ProblemMaker::tooFarBelow(int kind, bool harder, int right, int candidate) 
     return false;
 }
 
-std::int16_t ProblemMaker::usedStartValue(int kind) { return kind == subtractBelowZeroKind ? -11 : -1; }
+std::int16_t ProblemMaker::usedStartValue(int kind) {
+    return kind == subtractBelowZeroKind ? -11 : -1;
+}
 
 int ProblemMaker::drawCandidate(int kind, bool harder, int wrongRange) {
     switch (kind) {

@@ -6,7 +6,13 @@
 #include <array>
 #include <cstdint>
 
-enum ProblemKind : std::int16_t { addKind = 1, subtractKind = 2, multiplyKind = 3, subtractBelowZeroKind = 4, divideKind = 5 };
+enum ProblemKind : std::int16_t {
+    addKind = 1,
+    subtractKind = 2,
+    multiplyKind = 3,
+    subtractBelowZeroKind = 4,
+    divideKind = 5
+};
 
 struct Problem {
     std::int16_t firstValue = 0;  // for division the quotient

@@ -18,16 +18,22 @@ void ProblemRandom::setSeedSource(SeedSource source) {
     reseed();
 }
 
-void ProblemRandom::reseed() { engine_.seed(seedSource_()); }
+void ProblemRandom::reseed() {
+    engine_.seed(seedSource_());
+}
 
 double ProblemRandom::next() {
     // 53 random bits scaled by 2^-53 can never reach 1, unlike some library distributions.
     return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
 }
 
-int ProblemRandom::draw(int n) { return roundHalfEven(n * next()); }
+int ProblemRandom::draw(int n) {
+    return roundHalfEven(n * next());
+}
 
-int ProblemRandom::drawDown(int base, int spread) { return roundHalfEven(base - spread * next()); }
+int ProblemRandom::drawDown(int base, int spread) {
+    return roundHalfEven(base - spread * next());
+}
 
 int ProblemRandom::roundHalfEven(double value) {
     const double whole = std::floor(value);

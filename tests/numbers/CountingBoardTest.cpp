@@ -82,7 +82,9 @@ struct CountingScenario {
     int barTop, captionTop; // where the zero line and its caption stand (moved only by a result below zero)
 };
 
-void PrintTo(const CountingScenario& scenario, std::ostream* os) { *os << scenario.name; }
+void PrintTo(const CountingScenario& scenario, std::ostream* os) {
+    *os << scenario.name;
+}
 
 class CountingScenarioTest : public CountingBoard, public testing::WithParamInterface<CountingScenario> {};
 
@@ -108,33 +110,39 @@ TEST_P(CountingScenarioTest, ShowsTheNumberAsTensAndOnes) {
     EXPECT_EQ(b.LabelLessZero.top(), s.captionTop);
 }
 
+// clang-format off
+// name, keys; first, second, total; tens, shown; ones, unit faces; ten-bars; zero line, bar top, caption top
 INSTANTIATE_TEST_SUITE_P(
     Sums, CountingScenarioTest,
     testing::Values(
-        CountingScenario{"AtLoad", {}, "", "", "", "0", false, "0", 0, false, false, false, 1800, 1440},
-        CountingScenario{"Ten", {"10"}, "10", "", "", "1", true, "0", 0, true, false, false, 1800, 1440},
-        CountingScenario{"Seven", {"7"}, "7", "", "", "0", false, "7", 7, false, false, false, 1800, 1440},
-        CountingScenario{"SixPlusSeven", {"6", "+", "7", "="}, "6", "7", "13", "1", true, "3", 3, true, false, false,
-                         1800, 1440},
-        CountingScenario{"TenPlusTen", {"10", "+", "10", "="}, "10", "10", "20", "2", true, "0", 0, true, true, false,
-                         1800, 1440},
-        CountingScenario{"TenAfterTwenty", {"10", "+", "10", "=", "10"}, "10", "", "", "1", true, "0", 0, true, false,
-                         false, 1800, 1440},
-        CountingScenario{"ZeroMinusTen", {"subtract", "negatives", "0", "-", "10", "="}, "0", "10", "-10", "1", true,
-                         "0", 0, true, false, true, 1820, 1380},
-        CountingScenario{"TwoMinusFive", {"subtract", "negatives", "2", "-", "5", "="}, "2", "5", "-3", "0", false, "3",
-                         3, false, false, true, 4160, 3720},
-        CountingScenario{"EqualsRightAfterLoad", {"="}, "", "0", "0", "0", false, "0", 0, false, false, false, 1800,
-                         1440},
-        CountingScenario{"FirstNumberOnly", {"8", "="}, "8", "0", "8", "0", false, "8", 8, false, false, false, 1800,
-                         1440},
-        CountingScenario{"SignWithoutNumber", {"+", "4", "="}, "0", "4", "4", "0", false, "4", 4, false, false, false,
-                         1800, 1440},
-        CountingScenario{"SecondReplaced", {"3", "+", "9", "5", "="}, "3", "5", "8", "0", false, "8", 8, false, false,
-                         false, 1800, 1440},
-        CountingScenario{"NewSumAfterBelowZero", {"subtract", "negatives", "1", "-", "4", "=", "2"}, "2", "", "", "0",
-                         false, "2", 2, false, false, false, 4160, 3720}),
+        CountingScenario{"AtLoad", {},
+                         "", "", "", "0", false, "0", 0, false, false, false, 1800, 1440},
+        CountingScenario{"Ten", {"10"},
+                         "10", "", "", "1", true, "0", 0, true, false, false, 1800, 1440},
+        CountingScenario{"Seven", {"7"},
+                         "7", "", "", "0", false, "7", 7, false, false, false, 1800, 1440},
+        CountingScenario{"SixPlusSeven", {"6", "+", "7", "="},
+                         "6", "7", "13", "1", true, "3", 3, true, false, false, 1800, 1440},
+        CountingScenario{"TenPlusTen", {"10", "+", "10", "="},
+                         "10", "10", "20", "2", true, "0", 0, true, true, false, 1800, 1440},
+        CountingScenario{"TenAfterTwenty", {"10", "+", "10", "=", "10"},
+                         "10", "", "", "1", true, "0", 0, true, false, false, 1800, 1440},
+        CountingScenario{"ZeroMinusTen", {"subtract", "negatives", "0", "-", "10", "="},
+                         "0", "10", "-10", "1", true, "0", 0, true, false, true, 1820, 1380},
+        CountingScenario{"TwoMinusFive", {"subtract", "negatives", "2", "-", "5", "="},
+                         "2", "5", "-3", "0", false, "3", 3, false, false, true, 4160, 3720},
+        CountingScenario{"EqualsRightAfterLoad", {"="},
+                         "", "0", "0", "0", false, "0", 0, false, false, false, 1800, 1440},
+        CountingScenario{"FirstNumberOnly", {"8", "="},
+                         "8", "0", "8", "0", false, "8", 8, false, false, false, 1800, 1440},
+        CountingScenario{"SignWithoutNumber", {"+", "4", "="},
+                         "0", "4", "4", "0", false, "4", 4, false, false, false, 1800, 1440},
+        CountingScenario{"SecondReplaced", {"3", "+", "9", "5", "="},
+                         "3", "5", "8", "0", false, "8", 8, false, false, false, 1800, 1440},
+        CountingScenario{"NewSumAfterBelowZero", {"subtract", "negatives", "1", "-", "4", "=", "2"},
+                         "2", "", "", "0", false, "2", 2, false, false, false, 4160, 3720}),
     [](const testing::TestParamInfo<CountingScenario>& param) { return std::string(param.param.name); });
+// clang-format on
 
 TEST_F(CountingBoard, SubtractModeDisablesNumbersAboveTheFirstUntilEquals) {
     pressAll({"subtract", "4", "-"});
@@ -250,9 +258,9 @@ TEST_F(CountingBoard, ClickSoundsAndGoToControls) {
     Form5& b = board();
     press("10"); // shows the tens digit and the teddy waiting for the sign
     int honos = honoPlays();
-    for (platform::Control* quiet : std::initializer_list<platform::Control*>{
-             &b.ImageTeddy2, &b.Label1Add, &b.Label2Add, &b.LabelTotal, &b.TensLabel, &b.OnesLabel, &b.LabelTens,
-             &b.Labelones}) {
+    for (platform::Control* quiet :
+         std::initializer_list<platform::Control*>{&b.ImageTeddy2, &b.Label1Add, &b.Label2Add, &b.LabelTotal,
+                                                   &b.TensLabel, &b.OnesLabel, &b.LabelTens, &b.Labelones}) {
         quiet->click();
         EXPECT_EQ(honoPlays(), ++honos);
     }

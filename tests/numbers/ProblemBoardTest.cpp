@@ -7,8 +7,10 @@
 #include "numbers/Form5.h"
 #include "numbers/Form8.h"
 
-#include <functional>
+#include <map>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -20,12 +22,24 @@ class ProblemBoard : public ClassroomFixture {
 protected:
     void SetUp() override {
         ClassroomFixture::SetUp();
-        room().form1().Label2.click();    // "123s"
+        room().form1().Label2.click(); // "123s"
         room().form5().LabelProblems.click();
         ASSERT_TRUE(board().isVisible());
         board().random.setSeedSource([seed = std::uint64_t{2024}]() mutable { return seed++; });
     }
     Form8& board() { return room().form8(); }
+    // The kind and option controls by what the child reads on them.
+    void click(const std::string& control) {
+        Form8& b = board();
+        const std::map<std::string, platform::Control*> controls = {
+            {"Add Problem", &b.CommandAdd},       {"Subtract Problem", &b.CommandSubt},
+            {"Multiply Problem", &b.CommandMult}, {"Divide problem", &b.CommandDiv},
+            {"Allow Less Than Zero", &b.Check1},  {"Allow Multiply", &b.CheckMulti},
+            {"Allow Divide", &b.CheckDiv},        {"Harder add", &b.CheckHadd},
+            {"Harder subtract", &b.CheckHsub},    {"Harder multiply", &b.CheckMhard},
+            {"Harder divide", &b.CheckDhard}};
+        controls.at(control)->click();
+    }
     int honoPlays() { return room().form1().MMControl42.playsStarted(); }
     int dingPlays() { return room().form2().MMControl1.playsStarted(); }
     platform::Label& rightLabel() { return board().LabelAnswer[std::size_t(board().rightPlace)]; }
@@ -65,7 +79,7 @@ TEST_F(ProblemBoard, AnAdditionProblemWaitsAfterLoad) {
 
 struct KindSetup {
     const char* name;
-    std::function<void(Form8&)> choose;
+    std::vector<std::string> clicks;
     int kind;
     std::int16_t Form8::*harder;
     const char* op;
@@ -73,14 +87,17 @@ struct KindSetup {
     int firstMax, secondMin, secondMax, wrongMin, wrongMax;
 };
 
-void PrintTo(const KindSetup& setup, std::ostream* os) { *os << setup.name; }
+void PrintTo(const KindSetup& setup, std::ostream* os) {
+    *os << setup.name;
+}
 
 class ProblemKindBoardTest : public ProblemBoard, public testing::WithParamInterface<KindSetup> {};
 
 TEST_P(ProblemKindBoardTest, ManyProblemsOfTheChosenKind) {
     const KindSetup k = GetParam();
     Form8& b = board();
-    k.choose(b);
+    for (const std::string& control : k.clicks)
+        click(control);
     ASSERT_EQ(b.problemKind, k.kind);
     ASSERT_EQ(b.*k.harder, k.name[0] == 'h' ? 1 : 0);
     EXPECT_EQ(b.LabelOp.caption(), k.op);
@@ -114,61 +131,34 @@ TEST_P(ProblemKindBoardTest, ManyProblemsOfTheChosenKind) {
     EXPECT_GE(largestFirst, k.firstMax * 3 / 4);
 }
 
+// clang-format off
+// name, what the child clicks, kind, harder flag, operator: sign, bar, dots;
+// largest first operand shown, second operand range, wrong-answer range
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, ProblemKindBoardTest,
     testing::Values(
-        KindSetup{"add", [](Form8& b) { b.CommandAdd.click(); }, addKind, &Form8::hardAdd, "+", true, false, false,
-                  10, 0, 10, 0, 20},
-        KindSetup{"harderAdd", [](Form8& b) { b.CheckHadd.click(); }, addKind, &Form8::hardAdd, "+", true, false,
-                  false, 99, 0, 10, 0, 110},
-        KindSetup{"subtract", [](Form8& b) { b.CommandSubt.click(); }, subtractKind, &Form8::hardSubtract, "-", false,
-                  true, false, 10, 0, 10, 0, 10},
-        KindSetup{"harderSubtract",
-                  [](Form8& b) {
-                      b.CommandSubt.click();
-                      b.CheckHsub.click();
-                  },
+        KindSetup{"add", {"Add Problem"},
+                  addKind, &Form8::hardAdd, "+", true, false, false, 10, 0, 10, 0, 20},
+        KindSetup{"harderAdd", {"Harder add"},
+                  addKind, &Form8::hardAdd, "+", true, false, false, 99, 0, 10, 0, 110},
+        KindSetup{"subtract", {"Subtract Problem"},
+                  subtractKind, &Form8::hardSubtract, "-", false, true, false, 10, 0, 10, 0, 10},
+        KindSetup{"harderSubtract", {"Subtract Problem", "Harder subtract"},
                   subtractKind, &Form8::hardSubtract, "-", false, true, false, 110, 0, 10, 0, 110},
-        KindSetup{"belowZero",
-                  [](Form8& b) {
-                      b.CommandSubt.click();
-                      b.Check1.click();
-                  },
+        KindSetup{"belowZero", {"Subtract Problem", "Allow Less Than Zero"},
                   subtractBelowZeroKind, &Form8::hardSubtract, "-", false, true, false, 10, 0, 10, -10, 10},
-        KindSetup{"harderBelowZero",
-                  [](Form8& b) {
-                      b.CommandSubt.click();
-                      b.Check1.click();
-                      b.CheckHsub.click();
-                  },
+        KindSetup{"harderBelowZero", {"Subtract Problem", "Allow Less Than Zero", "Harder subtract"},
                   subtractBelowZeroKind, &Form8::hardSubtract, "-", false, true, false, 20, 0, 20, -20, 20},
-        KindSetup{"multiply",
-                  [](Form8& b) {
-                      b.CheckMulti.click();
-                      b.CommandMult.click();
-                  },
+        KindSetup{"multiply", {"Allow Multiply", "Multiply Problem"},
                   multiplyKind, &Form8::hardMultiply, "x", true, false, false, 5, 0, 5, 0, 25},
-        KindSetup{"harderMultiply",
-                  [](Form8& b) {
-                      b.CheckMulti.click();
-                      b.CommandMult.click();
-                      b.CheckMhard.click();
-                  },
+        KindSetup{"harderMultiply", {"Allow Multiply", "Multiply Problem", "Harder multiply"},
                   multiplyKind, &Form8::hardMultiply, "x", true, false, false, 10, 0, 9, 0, 92},
-        KindSetup{"divide",
-                  [](Form8& b) {
-                      b.CheckDiv.click();
-                      b.CommandDiv.click();
-                  },
+        KindSetup{"divide", {"Allow Divide", "Divide problem"},
                   divideKind, &Form8::hardDivide, "/", false, true, true, 25, 1, 5, 0, 5},
-        KindSetup{"harderDivide",
-                  [](Form8& b) {
-                      b.CheckDiv.click();
-                      b.CommandDiv.click();
-                      b.CheckDhard.click();
-                  },
+        KindSetup{"harderDivide", {"Allow Divide", "Divide problem", "Harder divide"},
                   divideKind, &Form8::hardDivide, "/", false, true, true, 90, 1, 9, 0, 10}),
     [](const testing::TestParamInfo<KindSetup>& param) { return std::string(param.param.name); });
+// clang-format on
 
 TEST_F(ProblemBoard, OnlyTheFirstClickOnTheRightAnswerScores) {
     Form8& b = board();

@@ -19,7 +19,7 @@ ProblemRandom seededRandom(std::uint64_t first) {
 } // namespace
 
 TEST(ProblemRandomTest, RoundsHalvesToTheEvenNeighbour) {
-    const std::pair<double, int> cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {2.49, 2}, {2.51, 3}, {-0.5, 0},
+    const std::pair<double, int> cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},   {2.49, 2}, {2.51, 3}, {-0.5, 0},
                                             {-1.5, -2}, {-2.5, -2}, {-2.6, -3}, {9.5, 10}, {0.0, 0}};
     for (const auto& [value, rounded] : cases)
         EXPECT_EQ(ProblemRandom::roundHalfEven(value), rounded) << value;
@@ -138,19 +138,18 @@ TEST_P(ProblemKindTest, ManyProblemsKeepEveryRule) {
 }
 
 // wrongMax 0: the harder scale that depends on the right answer.
-INSTANTIATE_TEST_SUITE_P(
-    EveryKind, ProblemKindTest,
-    testing::Values(KindRule{"add", addKind, false, 10, 10, 0, 20, -1},
-                    KindRule{"harderAdd", addKind, true, 99, 10, 0, 0, -1},
-                    KindRule{"subtract", subtractKind, false, 10, 10, 0, 10, -1},
-                    KindRule{"harderSubtract", subtractKind, true, 110, 10, 0, 0, -1},
-                    KindRule{"belowZero", subtractBelowZeroKind, false, 10, 10, -10, 10, -11},
-                    KindRule{"harderBelowZero", subtractBelowZeroKind, true, 20, 20, -20, 20, -11},
-                    KindRule{"multiply", multiplyKind, false, 5, 5, 0, 25, -1},
-                    KindRule{"harderMultiply", multiplyKind, true, 10, 9, 0, 0, -1},
-                    KindRule{"divide", divideKind, false, 5, 5, 0, 5, -1},
-                    KindRule{"harderDivide", divideKind, true, 10, 9, 0, 10, -1}),
-    [](const testing::TestParamInfo<KindRule>& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryKind, ProblemKindTest,
+                         testing::Values(KindRule{"add", addKind, false, 10, 10, 0, 20, -1},
+                                         KindRule{"harderAdd", addKind, true, 99, 10, 0, 0, -1},
+                                         KindRule{"subtract", subtractKind, false, 10, 10, 0, 10, -1},
+                                         KindRule{"harderSubtract", subtractKind, true, 110, 10, 0, 0, -1},
+                                         KindRule{"belowZero", subtractBelowZeroKind, false, 10, 10, -10, 10, -11},
+                                         KindRule{"harderBelowZero", subtractBelowZeroKind, true, 20, 20, -20, 20, -11},
+                                         KindRule{"multiply", multiplyKind, false, 5, 5, 0, 25, -1},
+                                         KindRule{"harderMultiply", multiplyKind, true, 10, 9, 0, 0, -1},
+                                         KindRule{"divide", divideKind, false, 5, 5, 0, 5, -1},
+                                         KindRule{"harderDivide", divideKind, true, 10, 9, 0, 10, -1}),
+                         [](const testing::TestParamInfo<KindRule>& param) { return std::string(param.param.name); });
 
 TEST(ProblemMakerTest, EdgeProblemsOfTheKinds) {
     ProblemRandom random = seededRandom(99);
