@@ -56,6 +56,7 @@ void Form1::connectHandlers() {
     connectAnsweringControls();
     connectRecorderAndMusic();
     connectMenus();
+    connectSettings();
 }
 
 void Form1::Form_Load() {

@@ -115,6 +115,8 @@ public:
     platform::Label Label6{this, {765, 240, 1695, 255}, "Volume Control", std::nullopt, smallBoldFont};
     platform::Label Goodbye{
         this, {7560, 5760, 1650, 435}, " Good Bye", platform::colors::red, {"Arial", 14.25}, platform::Align::center};
+    // The parent's password, held only in memory while the program runs; never shown.
+    platform::TextBox pwText{this, {0, 0, 1500, 285}};
 
     // The recording clock: off until Record is pressed.
     platform::Timer Timer1{this, 0};
@@ -220,6 +222,11 @@ public:
     int16_t pwSet = 0;
     int writeNow = 0;
     int16_t counter = 0; // seconds recorded so far
+    QString checkPwtext; // the text submitted at the last gate
+    long MyAppid = 0;    // the volume mixer the board started; 0 when none
+
+    // Says goodbye and ends the program; the exit gate joins it after the big label is set.
+    void farewell(int fromStep = 1);
 
 private:
     void setDesignState();
@@ -306,6 +313,34 @@ private:
     void curTeddy_Click();
     void insthelp_Click();
     void aboutmenu_Click();
+
+    // The parent's settings, the volume button and the way out.
+    void connectSettings();
+    void MemuVolume_Click();
+    void Volumeon_Click();
+    void Volumeoff_Click();
+    void Menurecorder_Click();
+    void RecordPlay_Click();
+    void menrecord_Click();
+    void mennorecord_Click();
+    void menuPrintOn_Click();
+    void menuPrintOff_Click();
+    void menuChalkOn_Click();
+    void menuChalkOff_Click();
+    void MenuOptionsOn_Click();
+    void MenuOptionsOff_Click();
+    void AllMenuDisable_Click();
+    void AllMenusaon_Click();
+    void MenuExitpw_Click();
+    void volume_Click();
+    void exitop_Click();
+    void goodbyon_Click();
+    void goodgyoff_Click();
+    void Goodbye_DblClick();
+    void setScreenMenusEnabled(bool enabled);
+    void closeVolumeMixer();
+    void stopChalkBoardSaving();
+    bool leaving_ = false;
 
     platform::MediaDevice& letterDevice(int index) { return *devices()[static_cast<size_t>(index)]; }
     platform::MediaDevice& digitDevice(int digit);

@@ -13,21 +13,10 @@ void dress(platform::Control& label, const QString& name) {
 
 } // namespace
 
-bool isKeyCaption(const QString& caption) {
-    if (caption.size() == 1 && caption.at(0).isLetter())
-        return true;
-    bool number = false;
-    const int n = caption.toInt(&number);
-    return number && n >= 1 && n <= 10 && caption == QString::number(n);
-}
-
-// The keys are found by their captions: they are the only labels on the board that show a single
-// letter or a number from 1 to 10.
 void applyKeyFont(Form1& board, const QString& name) {
     dress(board.Label1, name);
-    for (platform::Control* control : board.controls()) {
-        auto* label = dynamic_cast<platform::Label*>(control);
-        if (label && label != &board.Label1 && isKeyCaption(label->caption()))
-            dress(*label, name);
-    }
+    for (platform::Label* key : board.letterKeys())
+        dress(*key, name);
+    for (platform::Label* key : board.numberKeys())
+        dress(*key, name);
 }

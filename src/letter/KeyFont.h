@@ -5,7 +5,5 @@
 
 class Form1;
 
-// A letter key's caption is one letter; a number key's is 1 to 10.
-bool isKeyCaption(const QString& caption);
 // Sets the font name of the big label and of every key on the board, with italic and bold off.
 void applyKeyFont(Form1& board, const QString& name);

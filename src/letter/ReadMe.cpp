@@ -10,6 +10,8 @@
 #include "platform/Pictures.h"
 #include "platform/Printer.h"
 #include "platform/Runtime.h"
+#include "settings/Form10.h"
+#include "settings/Module1.h"
 #include "shell/Classroom.h"
 #include "shell/Conventions.h"
 #include "shell/FitToScreen.h"
@@ -144,6 +146,8 @@ void ReadMe::connectToolBar() {
     for (Image* picture : {&ImageNew, &ImageOpen, &ImageSave, &ImagePrint, &ImageCopy, &ImageCut, &ImagePaste})
         picture->MouseMove.connect([this, picture](int, int, int, int) { toolPicture_MouseMove(*picture); });
     ImagePw.MouseMove.connect([this](int, int, int, int) { ImagePw_MouseMove(); });
+    ImagePw.DblClick.connect([this] { ImagePw_DblClick(); });
+    MenuMouseControl.Click.connect([this] { MenuMouseControl_Click(); });
     PictureTools.MouseMove.connect([this](int, int, int, int) { PictureTools_MouseMove(); });
     PictureTools.Click.connect([this] { PictureTools_Click(); });
 }
@@ -425,4 +429,15 @@ void ReadMe::pasteText() {
 
 void ReadMe::ding() {
     PlayFromStart(room.form2().MMControl1);
+}
+
+// The parent's reminder: the password shows on the tool bar of the help reader.
+void ReadMe::ImagePw_DblClick() { LabelToolbar.setCaption(room.form1().pwText.text()); }
+
+void ReadMe::MenuMouseControl_Click() {
+    if (room.form1().pwSet == 0) {
+        room.module1().launchMouseControl();
+        return;
+    }
+    room.form10().showGate(Form10::mousePrompt);
 }

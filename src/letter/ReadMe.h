@@ -120,6 +120,8 @@ private:
     void CommandCloseTool_Click();
     void toolPicture_MouseMove(const platform::Image& picture);
     void ImagePw_MouseMove();
+    void ImagePw_DblClick();
+    void MenuMouseControl_Click();
     void PictureTools_MouseMove();
     void PictureTools_Click();
     void Image1_Click();

@@ -8,6 +8,7 @@
 namespace platform {
 namespace {
 std::function<double()> clockOverride;
+bool ended = false;
 constexpr double secondsPerDay = 24 * 60 * 60;
 } // namespace
 
@@ -36,6 +37,13 @@ void Runtime::waitProcessingEvents(double seconds) {
     }
 }
 
-void Runtime::endProgram(int code) { QCoreApplication::exit(code); }
+void Runtime::endProgram(int code) {
+    ended = true;
+    QCoreApplication::exit(code);
+}
+
+bool Runtime::endRequested() { return ended; }
+
+void Runtime::resetEndRequested() { ended = false; }
 
 } // namespace platform

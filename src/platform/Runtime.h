@@ -19,6 +19,9 @@ public:
     // still ends on time.
     static void waitProcessingEvents(double seconds);
     static void endProgram(int code = 0);
+    // Whether the program was asked to end (tests run the farewell without leaving the test).
+    static bool endRequested();
+    static void resetEndRequested();
 };
 
 } // namespace platform

@@ -144,10 +144,13 @@ TEST_F(WritingModeTest, ToolBarAndLetterButtonsNeverShowTogether) {
 TEST_F(WritingModeTest, ChoosingAFontUnticksBoldAndItalicAndDressesTheAbcKeys) {
     ReadMe& b = board();
     Form1& abc = room().form1();
-    // Keys of the ABCs board as it shows them: a letter, a number, and a label that is no key.
-    platform::Label letterKey(&abc, {100, 100, 600, 600}, "Q", platform::colors::green, {"Arial", 24, true, true});
-    platform::Label numberKey(&abc, {800, 100, 600, 600}, "10", platform::colors::green, {"Arial", 24, true});
-    platform::Label notAKey(&abc, {1500, 100, 600, 600}, "11", platform::colors::green, {"Arial", 24, true});
+    // The ABCs board's keys take the font; its other labels keep theirs.
+    abc.Q.setFont({"Arial", 24, true, true});
+    abc.C10.setFont({"Arial", 24, true});
+    platform::Label& letterKey = abc.Q;
+    platform::Label& numberKey = abc.C10;
+    platform::Label& notAKey = abc.Goodbye;
+    notAKey.setFont({"Arial", 14.25, true});
     b.Check1.click();
     b.Check2.click();
     EXPECT_TRUE(b.Text1.fontItalic() && b.Text1.fontBold());
