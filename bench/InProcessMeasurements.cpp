@@ -1,0 +1,197 @@
+// Figures taken inside a real classroom (offscreen windows, SDL's dummy audio driver running in
+// real time): click to sound, memory over many clicks, and ChalkBoard drawing.
+#include "Measurements.h"
+
+#include "abc/Form1.h"
+#include "creative/Form3.h"
+#include "platform/Application.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "platform/media/AudioSystem.h"
+#include "shell/Classroom.h"
+#include "shell/FitToScreen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
+#include <random>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void processFor(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+double residentMegabytes() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return -1;
+}
+
+// Notes when the mouse press reaches the program.
+class PressStamp : public QObject {
+public:
+    Clock::time_point at;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::MouseButtonPress)
+            at = Clock::now();
+        return false;
+    }
+};
+
+QStringList clickToSound(Classroom& room) {
+    std::atomic<bool> heard{false};
+    std::atomic<Clock::rep> heardAt{0};
+    platform::media::AudioSystem::setPostMixObserver([&](const uint8_t* buffer, int length) {
+        if (heard)
+            return;
+        const auto* samples = reinterpret_cast<const int16_t*>(buffer);
+        for (int i = 0; i < length / 2; ++i)
+            if (samples[i] != 0) {
+                heardAt = Clock::now().time_since_epoch().count();
+                heard = true;
+                return;
+            }
+    });
+    PressStamp stamp;
+    qApp->installEventFilter(&stamp);
+    QList<double> latencies;
+    for (int i = 0; i < 21; ++i) {
+        processFor(1200); // the last letter has died away
+        heard = false;
+        room.form1().A.click();
+        QElapsedTimer wait;
+        wait.start();
+        while (!heard && wait.elapsed() < 2000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        if (heard)
+            latencies << (heardAt - stamp.at.time_since_epoch().count()) / 1e6;
+    }
+    qApp->removeEventFilter(&stamp);
+    platform::media::AudioSystem::setPostMixObserver({});
+    const double m = median(latencies);
+    const double buffer = 1000.0 * platform::media::AudioSystem::frameSize() / 44100.0;
+    return {row("click on the letter A to its first sound leaving the mixer", QString("%1 ms").arg(m, 0, 'f', 1),
+                QString("goal one buffer of %1 frames (%2 ms): %3")
+                    .arg(platform::media::AudioSystem::frameSize())
+                    .arg(buffer, 0, 'f', 1)
+                    .arg(m <= buffer ? "met" : "NOT met"),
+                QString("median of %1 clicks, 44.1 kHz, SDL dummy driver").arg(latencies.size()))};
+}
+
+void collectControls(platform::Container& container, std::vector<platform::Control*>& out) {
+    for (platform::Control* c : container.controls()) {
+        out.push_back(c);
+        if (auto* inner = dynamic_cast<platform::Container*>(c))
+            collectControls(*inner, out);
+    }
+}
+
+platform::Form* visibleBoard() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* form = dynamic_cast<platform::Form*>(w); form && form->isVisible() && form->windowTitle() != "   ABCs by Tobble")
+            return form;
+    return nullptr;
+}
+
+QStringList memory(Classroom& room) {
+    const double atStart = residentMegabytes();
+    std::mt19937 random(20261210);
+    double afterThousand = 0;
+    QStringList series;
+    for (int i = 1; i <= 10000; ++i) {
+        platform::Form* board = visibleBoard();
+        if (!board) {
+            room.form1().show();
+            continue;
+        }
+        std::vector<platform::Control*> controls;
+        collectControls(*board, controls);
+        std::erase_if(controls, [](platform::Control* c) { return !c->visible() || !c->enabled(); });
+        if (!controls.empty())
+            controls[random() % controls.size()]->click();
+        if (i % 50 == 0)
+            QCoreApplication::processEvents();
+        if (i == 1000)
+            afterThousand = residentMegabytes();
+        if (i % 1000 == 0)
+            series << QString::number(residentMegabytes(), 'f', 0);
+    }
+    const double atEnd = residentMegabytes();
+    return {row("resident memory after start-up", QString("%1 MB").arg(atStart, 0, 'f', 1),
+                QString("goal under 80 MB: %1").arg(atStart < 80 ? "met" : "NOT met"), ""),
+            row("resident memory after 10,000 clicks across the boards", QString("%1 MB").arg(atEnd, 0, 'f', 1),
+                QString("after 1,000: %1 MB; goal no growth: %2")
+                    .arg(afterThousand, 0, 'f', 1)
+                    .arg(atEnd - afterThousand < 1.0 ? "met" : "NOT met"),
+                "seeded random clicks on the controls of whichever board shows; MB at each thousand: " +
+                    series.join(", "))};
+}
+
+QStringList drawing(Classroom& room) {
+    QStringList rows;
+    for (const QSize screen : {QSize(1920, 1080), QSize(3840, 2160)}) {
+        platform::Screen::overridePixels(screen);
+        Form3& chalk = room.form3();
+        room.form1().hide();
+        chalk.show();
+        fitToScreen(chalk);
+        processFor(200);
+        const int segments = 2000;
+        chalk.mouseDownAt(1000, 1000);
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < segments; ++i) {
+            chalk.mouseMoveAt(1000 + (i % 400) * 15, 1000 + (i % 97) * 20, 1);
+            QCoreApplication::processEvents(); // the repaint of the touched rectangle
+        }
+        const double perSegment = timer.nsecsElapsed() / 1e6 / segments;
+        chalk.mouseUpAt(1000, 1000);
+        // A figure for moves that drew nothing would be no figure at all.
+        const QImage shown = chalk.canvas.shown();
+        const QPoint probe(platform::Screen::toPixels(1000 + 15), platform::Screen::toPixels(1000 + 20));
+        if (shown.pixelColor(probe) == shown.pixelColor(0, 0)) {
+            rows << row(QString("ChalkBoard segment, %1 x %2").arg(screen.width()).arg(screen.height()), "not measured",
+                        "", "the stroke did not appear on the board");
+            continue;
+        }
+        rows << row(QString("one ChalkBoard stroke segment drawn and repainted, %1 x %2").arg(screen.width()).arg(screen.height()),
+                    QString("%1 ms").arg(perSegment, 0, 'f', 3),
+                    QString("goal under 1 ms: %1").arg(perSegment < 1 ? "met" : "NOT met"),
+                    QString("mean of %1 segments, offscreen").arg(segments));
+    }
+    platform::Screen::overridePixels(std::nullopt);
+    return rows;
+}
+
+} // namespace
+
+QStringList measureInProcess(const QString& startDir) {
+    QTemporaryDir dir;
+    for (const QString& name : QDir(startDir).entryList(QDir::Files))
+        QFile::copy(QDir(startDir).filePath(name), QDir(dir.path()).filePath(name));
+    QDir::setCurrent(dir.path());
+    qputenv("SDL_AUDIODRIVER", qgetenv("SDL_AUDIODRIVER").isEmpty() ? "dummy" : qgetenv("SDL_AUDIODRIVER"));
+    platform::prepareApplication();
+    platform::MessageBox::captureForTests(true);
+    Classroom room;
+    room.start();
+    QStringList rows = clickToSound(room);
+    rows << memory(room);
+    rows << drawing(room);
+    return rows;
+}
