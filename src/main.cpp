@@ -2,13 +2,17 @@
 #include "platform/Application.h"
 #include "shell/Classroom.h"
 #include "shell/EndOnSignal.h"
+#include "shell/SingleInstance.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::prepareApplication();
+    if (SingleInstance::alreadyRunning())
+        return 0;
     Classroom room;
+    SingleInstance only([&room] { room.comeForward(); });
     // Leaving the event loop lets the classroom go as at its farewell: devices closed, the
     // keyboard given back.
     EndOnSignal endOnSignal([] { QApplication::exit(0); });

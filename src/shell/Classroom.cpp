@@ -70,6 +70,17 @@ Color& Classroom::color() {
     return *color_;
 }
 
+void Classroom::comeForward() {
+    for (platform::Form* board : std::initializer_list<platform::Form*>{
+             form1_.get(), form2_.get(), form3_.get(), form5_.get(), form6_.get(), readMe_.get(), form7_.get(),
+             form8_.get(), form9_.get(), form10_.get()}) {
+        if (board && board->isVisible()) {
+            board->raise();
+            board->activateWindow();
+        }
+    }
+}
+
 void Classroom::fitAllBoards() {
     fitToScreen(*form1_);
     fitToScreen(*form2_);

@@ -50,6 +50,8 @@ public:
     // Steps of the ABCs board's load step.
     void createTitleScreen();
     void loadBoards();
+    // Brings the board the child is on to the front (a second start of the classroom asks for it).
+    void comeForward();
     // The title screen's re-fit, board by board in the start-up order.
     void fitAllBoards();
 
