@@ -22,9 +22,9 @@ cp -r "$build/start" "$work/start"
 {
     echo "| figure | result | floor or goal | how |"
     echo "|---|---|---|---|"
-    "$build/pipkin-bench" startup "$build/pipkins-classroom" "$work/start" "$build/pipkin-floor-window"
-    "$build/pipkin-bench" idle "$build/pipkins-classroom" "$work/start"
-    "$build/pipkin-bench" inprocess "$build/start"
+    "$build/bench/pipkin-bench" startup "$build/pipkins-classroom" "$work/start" "$build/bench/pipkin-floor-window"
+    "$build/bench/pipkin-bench" idle "$build/pipkins-classroom" "$work/start"
+    "$build/bench/pipkin-bench" inprocess "$build/start"
 } | tee "$out.new"
 {
     echo "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, $(awk '/MemTotal/{printf "%.0f GiB", $2/1048576}' /proc/meminfo);"

@@ -57,9 +57,10 @@ std::array<Image, 10> countingPictures(Form5* board) {
              {board, {6720, 2220, 390, 3360}, true, "Ten"}}};
 }
 
-// Built-in pictures are rendered larger than their design size so they stay crisp when stretched.
+// Built-in pictures are rendered larger than their design size so they stay crisp when stretched;
+// twice is enough on a 4K screen, and each size is drawn only once.
 QPixmap sharpPicture(const QString& name, int width, int height) {
-    return builtinPicture(name, {width * 4, height * 4});
+    return builtinPicture(name, {width * 2, height * 2});
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace platform {
@@ -39,7 +40,13 @@ std::optional<QCursor> loadCursor(const QString& path) {
     return QCursor(*picture, hotX, hotY);
 }
 
+// The same pointers and pictures are drawn for many controls on many boards: each size of each
+// drawing is rendered once.
 QPixmap builtinPicture(const QString& name, QSize size) {
+    const QString key = QString("pipkin:%1:%2x%3").arg(name).arg(size.width()).arg(size.height());
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached))
+        return cached;
     QSvgRenderer renderer(QString(":/assets/%1.svg").arg(name));
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -47,7 +54,9 @@ QPixmap builtinPicture(const QString& name, QSize size) {
         QPainter painter(&image);
         renderer.render(&painter);
     }
-    return QPixmap::fromImage(image);
+    const QPixmap picture = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, picture);
+    return picture;
 }
 
 QCursor builtinCursor(const QString& name, QPoint hotSpot) {
