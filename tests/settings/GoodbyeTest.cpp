@@ -13,6 +13,7 @@
 #include "shell/Form4.h"
 
 #include <QFileInfo>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -80,6 +81,26 @@ TEST_F(GoodbyeTest, WithoutAPasswordTheDoubleClickSaysGoodbyeAndEndsAfterTwoSeco
     EXPECT_EQ(ended, clockReads_.end()) << "the program was asked to end while the wait still read the clock";
     EXPECT_GE(clockReads_.back().seconds - start, 2.0);
     EXPECT_LT(clockReads_.back().seconds - start, 2.5) << "the wait went on past two seconds";
+}
+
+TEST_F(GoodbyeTest, DuringTheWaitClicksAreAnsweredButNoSecondGoodbyeStarts) {
+    abc().MenuOptionsOn.click();
+    abc().goodbyon.click();
+    const int byePlays = abc().MMControl28.playsStarted();
+    const int aPlays = abc().MMControl1.playsStarted();
+    size_t readsAtClick = 0;
+    QTimer::singleShot(0, [&] {
+        readsAtClick = clockReads_.size();
+        abc().A.click();
+        abc().Goodbye.dblClick();
+    });
+    abc().Goodbye.dblClick();
+
+    EXPECT_GE(readsAtClick, 1u) << "the clicks came before the wait began";
+    EXPECT_EQ(abc().MMControl1.playsStarted(), aPlays + 1) << "the letter key was answered";
+    EXPECT_EQ(abc().MMControl28.playsStarted(), byePlays + 1) << "one goodbye, heard once";
+    EXPECT_TRUE(platform::Runtime::endRequested());
+    EXPECT_LT(clockReads_.size(), 100u);
 }
 
 TEST_F(GoodbyeTest, TheWaitEndsOnTimeWhenItSpansMidnight) {
