@@ -77,7 +77,8 @@ TEST_F(GoodbyeTest, WithoutAPasswordTheDoubleClickSaysGoodbyeAndEndsAfterTwoSeco
     // The end came only once two seconds had passed on the clock, never before.
     ASSERT_FALSE(clockReads_.empty());
     const double start = clockReads_.front().seconds;
-    const auto ended = std::find_if(clockReads_.begin(), clockReads_.end(), [](const ClockRead& r) { return r.endRequested; });
+    const auto ended =
+        std::find_if(clockReads_.begin(), clockReads_.end(), [](const ClockRead& r) { return r.endRequested; });
     EXPECT_EQ(ended, clockReads_.end()) << "the program was asked to end while the wait still read the clock";
     EXPECT_GE(clockReads_.back().seconds - start, 2.0);
     EXPECT_LT(clockReads_.back().seconds - start, 2.5) << "the wait went on past two seconds";

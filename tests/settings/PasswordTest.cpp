@@ -207,13 +207,9 @@ protected:
 
 const Gate gates[] = {
     {"Print", Form10::printPrompt, [](SettingsFixture& f) { f.requestPrinting(); },
-     [](SettingsFixture& f) {
-         return f.letter().menuPrint.enabled() && f.letter().ImagePrint.visible();
-     },
-     false},
+     [](SettingsFixture& f) { return f.letter().menuPrint.enabled() && f.letter().ImagePrint.visible(); }, false},
     {"Volume", Form10::volumePrompt, [](SettingsFixture& f) { f.requestVolume(); },
-     [](SettingsFixture& f) { return f.abc().volume.visible() && f.abc().Label6.visible(); },
-     false},
+     [](SettingsFixture& f) { return f.abc().volume.visible() && f.abc().Label6.visible(); }, false},
     // Offscreen there is no desktop to start the mouse settings on: the launch happens but starts
     // nothing (MouseAppid stays 0); a passed gate shows in the submitted text being used up. An
     // empty entry leaves that text as empty as a pass does: the desktop tests tell those apart.
@@ -223,11 +219,13 @@ const Gate gates[] = {
                 !f.pw().isVisible();
      },
      true},
-    {"Exit", Form10::exitPrompt, [](SettingsFixture& f) { f.requestExit(); }, [](SettingsFixture&) { return platform::Runtime::endRequested(); },
-     false},
+    {"Exit", Form10::exitPrompt, [](SettingsFixture& f) { f.requestExit(); },
+     [](SettingsFixture&) { return platform::Runtime::endRequested(); }, false},
 };
 
-void PrintTo(const Gate& gate, std::ostream* os) { *os << gate.name; }
+void PrintTo(const Gate& gate, std::ostream* os) {
+    *os << gate.name;
+}
 
 TEST_P(GateTest, RightPasswordPerformsTheAction) {
     requestWithPassword("Bear3");

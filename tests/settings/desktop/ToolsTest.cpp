@@ -83,7 +83,8 @@ TEST_F(ToolsTest, MissingMixerIsReportedOncePerClick) {
         abc().A.click();
         abc().volume.click();
         ASSERT_EQ(platform::MessageBox::captured().size(), click);
-        EXPECT_EQ(platform::MessageBox::captured().back(), "The file sndvol32.exe not found in your windows directory.");
+        EXPECT_EQ(platform::MessageBox::captured().back(),
+                  "The file sndvol32.exe not found in your windows directory.");
         EXPECT_TRUE(showsTeddyBye(abc().Image1));
         EXPECT_TRUE(abc().volume.visible());
         EXPECT_EQ(abc().MyAppid, 0);
