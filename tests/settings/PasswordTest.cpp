@@ -228,7 +228,7 @@ void PrintTo(const Gate& gate, std::ostream* os) {
 }
 
 TEST_P(GateTest, RightPasswordPerformsTheAction) {
-    requestWithPassword("Bear3");
+    ASSERT_NO_FATAL_FAILURE(requestWithPassword("Bear3"));
     EXPECT_FALSE(actionDone());
     pw().Text1.type("Bear3");
     pw().Command2.click();
@@ -242,7 +242,7 @@ TEST_P(GateTest, RightPasswordPerformsTheAction) {
 }
 
 TEST_P(GateTest, WrongPasswordSilentlyReturns) {
-    requestWithPassword("Bear3");
+    ASSERT_NO_FATAL_FAILURE(requestWithPassword("Bear3"));
     pw().Text1.type("Bear4");
     pw().Command2.click();
     EXPECT_FALSE(actionDone());
@@ -255,7 +255,7 @@ TEST_P(GateTest, WrongPasswordSilentlyReturns) {
 }
 
 TEST_P(GateTest, EmptyEntryLeavesTheGate) {
-    requestWithPassword("Bear3");
+    ASSERT_NO_FATAL_FAILURE(requestWithPassword("Bear3"));
     pw().Command2.click();
     if (!GetParam().returnsToLetterBoard) {
         EXPECT_FALSE(actionDone());
@@ -270,7 +270,7 @@ TEST_P(GateTest, EmptyEntryLeavesTheGate) {
 }
 
 TEST_P(GateTest, GoToAbcsLeavesTheGateWithoutTheAction) {
-    requestWithPassword("Bear3");
+    ASSERT_NO_FATAL_FAILURE(requestWithPassword("Bear3"));
     pw().Text1.type("Bear3");
     pw().Command1.click();
     EXPECT_FALSE(actionDone());
