@@ -70,6 +70,7 @@ TEST_F(PasswordTest, MismatchSaysSorryRetryAndEmptiesAllThreeBoxes) {
     pw().Text2.type("apples");
     pw().Command2.click();
     EXPECT_EQ(pw().Label2.caption(), "Sorry Retry");
+    EXPECT_TRUE(pw().Text1.hasFocus());
     for (const platform::TextBox* box : {&pw().Text1, &pw().Text2, &pw().Text3})
         EXPECT_TRUE(box->text().isEmpty());
     EXPECT_EQ(abc().pwSet, 0);
@@ -85,7 +86,10 @@ TEST_F(PasswordTest, MismatchSaysSorryRetryAndEmptiesAllThreeBoxes) {
 
 TEST_F(PasswordTest, EmptyPasswordCannotBeSet) {
     abc().MenuExitpw.click();
+    pw().Text2.type("abc");
     pw().Command2.click();
+    EXPECT_TRUE(pw().Text1.hasFocus()) << "Submit with nothing typed only moves the focus back";
+    EXPECT_EQ(pw().Text2.text(), "abc");
     EXPECT_EQ(abc().pwSet, 0);
     EXPECT_TRUE(pw().isVisible());
     EXPECT_FALSE(abc().isVisible());
