@@ -32,8 +32,10 @@ void Form1::setDesignState() {
     Goodbye.setMouseIcon(conventions::wavingTeddyPointer());
     Goodbye.setMousePointer(pointerCustom);
     for (Control* hidden : std::initializer_list<Control*>{&Startmusic, &Check1, &Label3, &Label4, &Label5, &Label10,
-                                                           &volume, &Label6, &Goodbye})
+                                                           &volume, &Label6, &Goodbye, &pwText})
         hidden->setVisible(false);
+    // The password box only holds the parent's password: never on the child's screen.
+    pwText.setMaxLength(10);
     for (Control* goTo : std::initializer_list<Control*>{&colorshapes, &Label2, &LabelWrite})
         conventions::useCarPointer(*goTo);
     conventions::useTeddyPointer(*this);

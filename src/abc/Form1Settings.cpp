@@ -18,10 +18,6 @@
 #include "shell/Conventions.h"
 
 void Form1::connectSettings() {
-    // The stored password is a box the board keeps hidden: shown, it would put the password in
-    // plain sight in the corner of the child's board and let the child's keys change it.
-    pwText.setVisible(false);
-    pwText.setMaxLength(10);
     MemuVolume.Opened.connect([this] { MemuVolume_Click(); });
     Volumeon.Click.connect([this] { Volumeon_Click(); });
     Volumeoff.Click.connect([this] { Volumeoff_Click(); });
