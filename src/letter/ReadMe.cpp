@@ -36,7 +36,7 @@ TwipsRect tool(int left) {
 
 ReadMe::ReadMe(Classroom& room_)
     : Form(" Pipkin's Classroom   Letter Board", lightRed),
-      Text1(this, {1740, 1320, 7680, 4440}, TextBox::Lines::multi),
+      Text1(this, {1740, 1320, 7680, 4440}, TextBox::Lines::multiWithScrollBar),
       Command1(this, {1740, 5880, 2865, 795}, "Go To ABCs", goToFont),
       ClearMe(this, {4805, 5880, 1395, 795}, "New", newButtonFont), SaveRM(this, {6400, 5880, 855, 795}, "Save Letter"),
       OldRM(this, {7455, 5880, 855, 795}, "Get Letter"), Image1(this, {60, 4560, 1440, 1500}, true),
