@@ -1,4 +1,5 @@
-// What a real mouse reaches: a click on a many-line box's text area is the box's click.
+// What a real mouse reaches: a click on a many-line box's text area is the box's click, and a click
+// anywhere on a check box's rectangle ticks it.
 #include "platform/CheckBox.h"
 #include "platform/Form.h"
 #include "platform/GraphicalCheckBox.h"
@@ -112,6 +113,54 @@ TEST_F(PointerReachTest, OnlyTheBoxAskedForShowsAScrollBar) {
     TextBox scrolled(&board, {600, 0, 4500, 3000}, TextBox::Lines::multiWithScrollBar);
     EXPECT_FALSE(static_cast<QAbstractScrollArea*>(plain.widget())->verticalScrollBar()->isVisible());
     EXPECT_TRUE(static_cast<QAbstractScrollArea*>(scrolled.widget())->verticalScrollBar()->isVisible());
+}
+
+// Points on the control's rectangle, as fractions of its size: corners and the far side, well away
+// from a short caption.
+struct Spot {
+    const char* name;
+    double x, y;
+};
+
+class CheckBoxReachTest : public PointerReachTest, public ::testing::WithParamInterface<Spot> {
+protected:
+    // A press and release at the spot, sent as the hardware mouse's would be.
+    static void clickAt(Control& control) {
+        QWidget* w = control.widget();
+        const QPoint p(int(GetParam().x * (w->width() - 1)), int(GetParam().y * (w->height() - 1)));
+        sendMouse(w, QEvent::MouseButtonPress, p);
+        sendMouse(w, QEvent::MouseButtonRelease, p);
+    }
+};
+
+TEST_P(CheckBoxReachTest, ACheckBoxTogglesWhereverItsRectangleIsClicked) {
+    CheckBox box(&board, {0, 0, 3000, 315}, "Bold");
+    int clicks = 0;
+    box.Click.connect([&] { ++clicks; });
+    clickAt(box);
+    EXPECT_EQ(box.value(), 1);
+    clickAt(box);
+    EXPECT_EQ(box.value(), 0);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_P(CheckBoxReachTest, APictureCheckBoxTogglesWhereverItsRectangleIsClicked) {
+    GraphicalCheckBox box(&board, {0, 0, 1500, 795}, "Play");
+    clickAt(box);
+    EXPECT_EQ(box.value(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Spots, CheckBoxReachTest,
+                         ::testing::Values(Spot{"farRightMiddle", 0.95, 0.5}, Spot{"topRight", 1, 0},
+                                           Spot{"bottomRight", 1, 1}, Spot{"middle", 0.5, 0.5}, Spot{"topLeft", 0, 0}),
+                         [](const ::testing::TestParamInfo<Spot>& spot) { return std::string(spot.param.name); });
+
+TEST_F(PointerReachTest, ACheckBoxIgnoresAReleaseOutsideItsRectangle) {
+    CheckBox box(&board, {0, 0, 3000, 315}, "Bold");
+    QWidget* w = box.widget();
+    sendMouse(w, QEvent::MouseButtonPress, {w->width() - 2, 2});
+    sendMouse(w, QEvent::MouseButtonRelease, {w->width() + 20, 2}); // the child slid off before letting go
+    EXPECT_EQ(box.value(), 0);
 }
 
 } // namespace
