@@ -11,7 +11,6 @@
 #include "shell/FitToScreen.h"
 #include "shell/SoundBank.h"
 
-#include <QLayout>
 #include <cmath>
 
 using namespace platform;
@@ -131,11 +130,6 @@ void Form3::Form_Load() {
 }
 
 void Form3::placeFrame() {
-    // A hidden window lays out its client area only when shown; the panel needs its size now.
-    if (QLayout* frame = layout()) {
-        frame->invalidate();
-        frame->activate();
-    }
     const int top = int(std::lround(0.65 * height()));
     Frame1.setTop(top);
     Frame1.setWidth(clientWidth());

@@ -17,7 +17,6 @@
 #include "shell/FitToScreen.h"
 #include "shell/SoundBank.h"
 
-#include <QLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -162,10 +161,6 @@ void ReadMe::Form_Load() {
 }
 
 void ReadMe::placeControls() {
-    // The board is still hidden: its client area takes the fitted size only when the window's
-    // layout runs, so run it now rather than placing everything on a board of the design size.
-    if (QLayout* frame = layout())
-        frame->activate();
     const double w = clientWidth();
     const double h = clientHeight();
     Text1.move({int(std::lround(0.18 * w)), int(std::lround(0.185 * h)), int(std::lround(0.8 * w)),

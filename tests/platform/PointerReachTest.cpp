@@ -1,5 +1,6 @@
-// What a real mouse reaches: a click on a many-line box's text area is the box's click, and a click
-// anywhere on a check box's rectangle ticks it.
+// What a real mouse reaches: a click on a many-line box's text area is the box's click, a click
+// anywhere on a check box's rectangle ticks it, and a board that is still hidden already has the
+// client area of the size it was given, so controls placed from that size are where they belong.
 #include "platform/CheckBox.h"
 #include "platform/Form.h"
 #include "platform/GraphicalCheckBox.h"
@@ -162,5 +163,37 @@ TEST_F(PointerReachTest, ACheckBoxIgnoresAReleaseOutsideItsRectangle) {
     sendMouse(w, QEvent::MouseButtonRelease, {w->width() + 20, 2}); // the child slid off before letting go
     EXPECT_EQ(box.value(), 0);
 }
+
+// A hidden board: its client area follows the size it is given before it is ever shown, and again
+// after it was shown and hidden.
+class HiddenBoardTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(HiddenBoardTest, ClientAreaTakesTheBoardsSizeWhileHidden) {
+    Form hidden("hidden board");
+    std::optional<Menu> menu;
+    if (GetParam())
+        menu.emplace(&hidden, "File");
+    const auto expectFits = [&](int widthTwips, int heightTwips) {
+        const QRect client = hidden.client()->geometry();
+        EXPECT_EQ(client.width(), hidden.geometry().width());
+        EXPECT_EQ(client.bottom(), hidden.rect().bottom()) << "the client area reaches the board's foot";
+        const int menuHeight = GetParam() ? hidden.menuBar()->geometry().bottom() + 1 : 0;
+        EXPECT_EQ(client.top(), menuHeight);
+        EXPECT_TRUE(!GetParam() || menuHeight > 1) << "the menu bar is laid out above the client area";
+        EXPECT_NEAR(hidden.clientWidth(), widthTwips, Screen::toTwips(1) + 1);
+        EXPECT_NEAR(hidden.clientHeight(), heightTwips - Screen::toTwips(menuHeight), Screen::toTwips(1) + 1);
+    };
+    ASSERT_FALSE(hidden.isVisible());
+    hidden.setWidth(9000);
+    hidden.setHeight(6000);
+    expectFits(9000, 6000);
+    hidden.show();
+    hidden.hide();
+    hidden.setWidth(4500);
+    hidden.setHeight(3000);
+    expectFits(4500, 3000);
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutMenuBar, HiddenBoardTest, ::testing::Bool());
 
 } // namespace
