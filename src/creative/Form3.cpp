@@ -11,8 +11,6 @@
 #include "shell/FitToScreen.h"
 #include "shell/SoundBank.h"
 
-#include <QAbstractScrollArea>
-#include <QLayout>
 #include <cmath>
 
 using namespace platform;
@@ -69,12 +67,6 @@ void Form3::setUpLook() {
     CustomColor.setBackColor(lightGrey);
     CustomColor.setForeColor(colors::black);
     CustomColor.setVisible(false);
-    // The box works as a button: a press on its text area must reach the box itself, which a
-    // many-line box otherwise keeps for placing its caret.
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(CustomColor.widget())) {
-        area->viewport()->setAttribute(Qt::WA_TransparentForMouseEvents);
-        area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // it would leave no room for "Make"
-    }
     Image1.setPicture(builtinPicture("waving-teddy-pointer", {32, 32}));
     Clear.setBackColor(lightGrey);
     useBuiltinPointer(Clear, "creative-pencil-pointer");
@@ -138,11 +130,6 @@ void Form3::Form_Load() {
 }
 
 void Form3::placeFrame() {
-    // A hidden window lays out its client area only when shown; the panel needs its size now.
-    if (QLayout* frame = layout()) {
-        frame->invalidate();
-        frame->activate();
-    }
     const int top = int(std::lround(0.65 * height()));
     Frame1.setTop(top);
     Frame1.setWidth(clientWidth());

@@ -17,7 +17,6 @@
 #include "shell/FitToScreen.h"
 #include "shell/SoundBank.h"
 
-#include <QLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -36,14 +35,14 @@ TwipsRect tool(int left) {
 
 ReadMe::ReadMe(Classroom& room_)
     : Form(" Pipkin's Classroom   Letter Board", lightRed),
-      Text1(this, {1740, 1320, 7680, 4440}, TextBox::Lines::multi),
+      Text1(this, {1740, 1320, 7680, 4440}, TextBox::Lines::multiWithScrollBar),
       Command1(this, {1740, 5880, 2865, 795}, "Go To ABCs", goToFont),
       ClearMe(this, {4805, 5880, 1395, 795}, "New", newButtonFont), SaveRM(this, {6400, 5880, 855, 795}, "Save Letter"),
       OldRM(this, {7455, 5880, 855, 795}, "Get Letter"), Image1(this, {60, 4560, 1440, 1500}, true),
       CheckTools(this, {1800, 840, 1515, 315}, "Show Tool Bar", lightRed),
       Frame3(this, {60, 660, 1575, 975}, "Font Type", lightRed),
-      Check1(&Frame3, {180, 240, 855, 255}, "Italic", lightRed),
-      Check2(&Frame3, {180, 600, 855, 255}, "Bold", lightRed),
+      Check1(&Frame3, {180, 240, 1215, 255}, "Italic", lightRed),
+      Check2(&Frame3, {180, 600, 1215, 255}, "Bold", lightRed),
       Frame2(this, {60, 1800, 1575, 2535}, "Text Screen", lightRed),
       Option4(&Frame2, {120, 360, 255, 255}, {}, lightRed), Option5(&Frame2, {120, 780, 255, 255}, {}, lightRed),
       Option6(&Frame2, {120, 1200, 255, 255}, {}, lightRed), Option7(&Frame2, {120, 1620, 255, 255}, {}, lightRed),
@@ -162,10 +161,6 @@ void ReadMe::Form_Load() {
 }
 
 void ReadMe::placeControls() {
-    // The board is still hidden: its client area takes the fitted size only when the window's
-    // layout runs, so run it now rather than placing everything on a board of the design size.
-    if (QLayout* frame = layout())
-        frame->activate();
     const double w = clientWidth();
     const double h = clientHeight();
     Text1.move({int(std::lround(0.18 * w)), int(std::lround(0.185 * h)), int(std::lround(0.8 * w)),

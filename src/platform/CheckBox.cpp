@@ -4,9 +4,18 @@
 
 namespace platform {
 
+// Qt takes only the tick box and the caption's text as the button; the child aims at the whole box.
+class CheckBox::Box : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 CheckBox::CheckBox(Container* parent, const TwipsRect& rect, const QString& caption, std::optional<OleColor> back,
                    const FontSpec& font)
-    : Control(*parent, new QCheckBox(caption, parent->client()), rect) {
+    : Control(*parent, new Box(caption, parent->client()), rect) {
     if (back)
         setBackColor(*back);
     setFont(font);

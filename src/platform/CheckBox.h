@@ -1,6 +1,6 @@
 #pragma once
 // A check box: value 0 unticked, 1 ticked. Its Click runs whenever the value changes, also when
-// code sets it.
+// code sets it. A click anywhere on its rectangle toggles it, also beside a short caption.
 #include "platform/Control.h"
 
 #include <QCheckBox>
@@ -18,6 +18,7 @@ public:
     void setPicture(const QPixmap& picture);
 
 private:
+    class Box;
     QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
 };
 

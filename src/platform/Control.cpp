@@ -70,6 +70,8 @@ void Control::takeSizeFromWidget() {
     rect_.height = Screen::toTwips(widget_->height());
 }
 
+void Control::reportMouseFrom(QWidget* surface) { bridge_->reportMouseFrom(surface); }
+
 void Control::setVisible(bool visible) {
     visible_ = visible;
     widget_->setVisible(visible);

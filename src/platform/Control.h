@@ -97,6 +97,8 @@ protected:
     bool userCanReach() const;
     // For controls that size themselves to their content (labels that grow with their text).
     void takeSizeFromWidget();
+    // For widgets whose mouse input lands on an inner child (a text area's viewport).
+    void reportMouseFrom(QWidget* surface);
 
 private:
     friend class EventBridge;

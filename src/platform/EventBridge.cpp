@@ -69,21 +69,37 @@ EventBridge::EventBridge(QWidget* widget, InputEvents& events, Control* control,
     widget->setMouseTracking(true);
 }
 
+void EventBridge::reportMouseFrom(QWidget* surface) {
+    surface_ = surface;
+    surface->installEventFilter(this);
+    surface->setMouseTracking(true);
+    // What the surface leaves unhandled would travel on to the control and be reported twice.
+    surface->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+namespace {
+bool isMouse(const QEvent* event) {
+    return event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+           event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::MouseMove;
+}
+} // namespace
+
 bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != widget_)
+    if (watched != widget_ && !(surface_ && watched == surface_ && isMouse(event)))
         return false;
     // A disabled control hears nothing; Qt only drops the event after the filters ran.
-    const bool input = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
-                       event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::MouseMove ||
-                       event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    const bool input = isMouse(event) || event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     if (input && !widget_->isEnabled())
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        return mouse(static_cast<QMouseEvent*>(event));
+    case QEvent::MouseMove: {
+        auto* mouseEvent = static_cast<QMouseEvent*>(event);
+        const QPoint p = mouseEvent->position().toPoint();
+        return mouse(mouseEvent, watched == widget_ ? p : surface_->mapTo(widget_, p));
+    }
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         if (!handlesKeys_)
@@ -105,8 +121,8 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool EventBridge::mouse(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+// p is the event's position on the control itself.
+bool EventBridge::mouse(QMouseEvent* event, QPoint p) {
     const int x = Screen::toTwips(p.x());
     const int y = Screen::toTwips(p.y());
     const int shift = shiftStateOf(event->modifiers());

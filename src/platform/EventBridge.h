@@ -25,14 +25,18 @@ public:
     EventBridge(QWidget* widget, InputEvents& events, Control* control, bool clickOnRelease, bool handlesKeys = true);
     // The end of an automatic drag over a known target, shared by real releases and tests.
     void finishDrag(QWidget* target, QPoint globalPos);
+    // Mouse events on a child that covers the control (a text area's viewport) are the control's
+    // too: reported as if they happened on the control, then left to the child.
+    void reportMouseFrom(QWidget* surface);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool mouse(QMouseEvent* event);
+    bool mouse(QMouseEvent* event, QPoint p);
     void startDrag();
     QWidget* widget_;
+    QWidget* surface_ = nullptr;
     InputEvents& events_;
     Control* control_;
     bool clickOnRelease_;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QVariant>
 #include <algorithm>
 
@@ -60,12 +61,26 @@ void Form::setWidth(int twips) {
     QRect g = geometry();
     g.setWidth(std::clamp(Screen::toPixels(twips), 1, Screen::pixels().width()));
     setGeometry(g);
+    layOutClient();
 }
 
 void Form::setHeight(int twips) {
     QRect g = geometry();
     g.setHeight(std::clamp(Screen::toPixels(twips), 1, Screen::pixels().height()));
     setGeometry(g);
+    layOutClient();
+}
+
+// A hidden window lays out its client area only when it is shown, yet boards load hidden and place
+// their controls from the client size: lay it out at once. The layout may already have run for an
+// earlier size (a board shown and hidden again), so it is invalidated first.
+void Form::layOutClient() {
+    if (isVisible())
+        return; // a shown window gets its resize event and lays itself out
+    if (QLayout* frame = layout()) {
+        frame->invalidate();
+        frame->activate();
+    }
 }
 
 void Form::setBackColor(OleColor color) {

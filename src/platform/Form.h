@@ -76,6 +76,7 @@ protected:
 
 private:
     QWidget* keyTarget();
+    void layOutClient();
     QWidget* client_;
     OleColor back_;
     OleColor fore_ = colors::windowText;

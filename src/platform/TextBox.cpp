@@ -15,7 +15,7 @@ QWidget* makeEditor(TextBox::Lines lines, QWidget* parent) {
     if (lines == TextBox::Lines::single)
         return new QLineEdit(parent);
     auto* edit = new QPlainTextEdit(parent);
-    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setVerticalScrollBarPolicy(lines == TextBox::Lines::multi ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
     return edit;
 }
 } // namespace
@@ -29,6 +29,7 @@ TextBox::TextBox(Container* parent, const TwipsRect& rect, Lines lines, const QS
     } else {
         multi()->setPlainText(text);
         lastText_ = text;
+        reportMouseFrom(multi()->viewport());
         QObject::connect(multi(), &QPlainTextEdit::textChanged, widget(), [this] { multiChanged(); });
     }
 }
@@ -36,7 +37,7 @@ TextBox::TextBox(Container* parent, const TwipsRect& rect, Lines lines, const QS
 QLineEdit* TextBox::line() const { return lines_ == Lines::single ? static_cast<QLineEdit*>(widget()) : nullptr; }
 
 QPlainTextEdit* TextBox::multi() const {
-    return lines_ == Lines::multi ? static_cast<QPlainTextEdit*>(widget()) : nullptr;
+    return lines_ != Lines::single ? static_cast<QPlainTextEdit*>(widget()) : nullptr;
 }
 
 void TextBox::multiChanged() {
@@ -60,7 +61,7 @@ void TextBox::multiChanged() {
 QString TextBox::text() const { return line() ? line()->text() : multi()->toPlainText(); }
 
 void TextBox::setText(const QString& text) {
-    const QString limited = maxLength_ > 0 && lines_ == Lines::multi ? text.left(maxLength_) : text;
+    const QString limited = maxLength_ > 0 && lines_ != Lines::single ? text.left(maxLength_) : text;
     if (auto* l = line())
         l->setText(limited);
     else if (limited != multi()->toPlainText())

@@ -1,6 +1,7 @@
 #pragma once
-// A text box: one line, or many with a scroll bar. Its Change event runs for every change of the
-// text, also for changes made by code and by its own handler.
+// A text box: one line, or many, with or without a vertical scroll bar. Its Change event runs for
+// every change of the text, also for changes made by code and by its own handler. A click anywhere
+// on a many-line box is its click, and it also places the caret.
 #include "platform/Control.h"
 
 class QLineEdit;
@@ -10,7 +11,7 @@ namespace platform {
 
 class TextBox : public Control {
 public:
-    enum class Lines { single, multi };
+    enum class Lines { single, multi, multiWithScrollBar };
     TextBox(Container* parent, const TwipsRect& rect, Lines lines = Lines::single, const QString& text = {});
 
     QString text() const;
