@@ -4,7 +4,7 @@ import os
 import sys
 import time
 
-from desktop_child import Classroom, SessionFailure, plain, wait_until
+from desktop_child import Atspi, Classroom, SessionFailure, plain, wait_until
 
 ABCS = " Pipkin's Classroom  "
 COLORS = "   Pipkin's Cassroom     Colors & Shapes"
@@ -136,12 +136,32 @@ def every_number_board(room):
     wait_until('"ABCs" on the big label', lambda: room.controls("ABCs", "label"))
 
 
+def mixer_round_trip(room):
+    """The ChalkBoard's "Make Color" box opens the Custom Color mixer; a click on its colour goes back."""
+    make = wait_until('the "Make Color" box',
+                      lambda: [b for b in room.controls(role="text") if plain(room.text_of(b)) == "Make Color"])
+    room.click_at(*room.centre(make[0]))
+    wait_until("the Custom Color mixer", lambda: plain(MIXER) in [plain(w.get_name()) for w in room.showing_windows()])
+    room.screenshot("custom-color")
+    # The mixed colour is an unnamed picture just below the line that asks for a click on it; that
+    # line wraps and grows downwards, so only its top and its width give the scale.
+    ask = room.find("Click on Color below to keep.", "label").get_extents(Atspi.CoordType.SCREEN)
+    twips = ask.width / 1935
+    room.click_at(ask.x + ask.width // 2, int(ask.y + (840 + 1995 / 2 - 180) * twips))
+    wait_until("the ChalkBoard back from the mixer", lambda: room.board() == plain(CHALK))
+
+
 def creative_boards(room):
+    # The parent lets the ChalkBoard keep pictures; that also brings its "Make Color" box.
+    room.choose_menu("Menus", "ChalkBoard Saving")
+    room.click("On", "menu item")
     room.go_to("Colors and Shapes", COLORS)
     room.screenshot("colors-and-shapes")
     teddy_dropped(room)
     room.go_to("GoTo Chalk Board", CHALK)
+    room.choose_menu("Turn Save On/Off", "Allow Saving On")
     chalk_stroke(room)
+    mixer_round_trip(room)
     room.go_to("GoTo Colors and Shapes", COLORS, "push button")
     room.go_to("GoTo ABCs", ABCS)
 
