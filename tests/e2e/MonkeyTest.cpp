@@ -144,8 +144,30 @@ protected:
         return "scribble from " + std::to_string(x) + "," + std::to_string(y);
     }
 
-    bool isSaveButton(const Control* c) {
-        return c == &room().readMe().SaveRM || c == &room().form3().CommandSavepic;
+    bool isSaveButton(const Control* c) { return c == &room().readMe().SaveRM || c == &room().form3().CommandSavepic; }
+
+    // The ABCs board brought to the front still speaks and shows a letter key.
+    void expectStillAnswering() {
+        for (Form* f : boards())
+            f->setVisible(f == &room().form1());
+        room().color().setVisible(false);
+        room().form10().setVisible(false);
+        const int playsBefore = room().form1().MMControl1.playsStarted();
+        room().form1().A.click();
+        processEventsFor(100);
+        EXPECT_EQ(room().form1().Label1.caption(), "A a ");
+        EXPECT_EQ(room().form1().MMControl1.playsStarted(), playsBefore + 1);
+    }
+
+    // The letter and the picture saved before are on disk and loadable; untouched unless the monkey saved.
+    void expectSavedWorkIntact() {
+        EXPECT_TRUE(letterfile::read(startFile("write.txt")).has_value()) << "the letter no longer reads";
+        QImage picture;
+        EXPECT_TRUE(picture.load(startFile("cboard.bmp"))) << "the saved picture no longer loads";
+        if (!savedByMonkey_) {
+            EXPECT_EQ(contents(startFile("write.txt")), letter_);
+            EXPECT_EQ(contents(startFile("cboard.bmp")), picture_);
+        }
     }
 
     QByteArray letter_;
@@ -169,8 +191,8 @@ TEST_F(MonkeyTest, ThousandsOfRandomClicksDragsAndKeysLeaveTheClassroomWhole) {
         if (lastActions.size() > 10)
             lastActions.pop_front();
         QCoreApplication::processEvents();
-        ASSERT_FALSE(platform::Runtime::endRequested()) << "the classroom ended at step " << step << " (seed " << seed
-                                                        << "), last: " << lastActions.back();
+        ASSERT_FALSE(platform::Runtime::endRequested())
+            << "the classroom ended at step " << step << " (seed " << seed << "), last: " << lastActions.back();
     }
     processEventsFor(300);
 
@@ -182,26 +204,8 @@ TEST_F(MonkeyTest, ThousandsOfRandomClicksDragsAndKeysLeaveTheClassroomWhole) {
     for (std::size_t i = 0; i < boards().size(); ++i)
         EXPECT_TRUE(visited[i]) << boards()[i]->caption().toStdString() << " was never reached";
 
-    // Still answering: the ABCs board's letter key speaks and shows its letter.
-    for (Form* f : boards())
-        f->setVisible(f == &room().form1());
-    room().color().setVisible(false);
-    room().form10().setVisible(false);
-    const int playsBefore = room().form1().MMControl1.playsStarted();
-    room().form1().A.click();
-    processEventsFor(100);
-    EXPECT_EQ(room().form1().Label1.caption(), "A a ");
-    EXPECT_EQ(room().form1().MMControl1.playsStarted(), playsBefore + 1);
-
-    // The letter and the picture saved before are on disk and loadable; untouched unless the monkey saved.
-    const std::optional<QString> letter = letterfile::read(startFile("write.txt"));
-    ASSERT_TRUE(letter.has_value());
-    QImage picture;
-    EXPECT_TRUE(picture.load(startFile("cboard.bmp"))) << "the saved picture no longer loads";
-    if (!savedByMonkey_) {
-        EXPECT_EQ(contents(startFile("write.txt")), letter_);
-        EXPECT_EQ(contents(startFile("cboard.bmp")), picture_);
-    }
+    expectStillAnswering();
+    expectSavedWorkIntact();
 }
 
 } // namespace
