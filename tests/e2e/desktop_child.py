@@ -51,7 +51,7 @@ class Classroom:
             try:
                 if child is not None and child.get_process_id() == self.pid:
                     return child
-            except gi.repository.GLib.Error:
+            except Exception:  # an application that left the bus while being asked
                 continue
         return None
 
