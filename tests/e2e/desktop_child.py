@@ -1,0 +1,195 @@
+"""A child at the real classroom: finds controls by their accessible names through AT-SPI, clicks and
+types at their real screen positions with xdotool, hears through the disk audio driver's output file
+and sees through screenshots of the root window. Needs Debian's python3 with gir1.2-atspi-2.0."""
+import array
+import os
+import subprocess
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+
+class SessionFailure(Exception):
+    pass
+
+
+def plain(name):
+    """Captions carry padding spaces for the old screen layout; the child reads only the words."""
+    return " ".join((name or "").split())
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *[str(a) for a in args]], check=True, timeout=10)
+
+
+def wait_until(what, condition, seconds=10.0, step=0.1):
+    deadline = time.monotonic() + seconds
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise SessionFailure("timed out waiting for " + what)
+        time.sleep(step)
+
+
+class Classroom:
+    def __init__(self, pid, audio_file, shots_dir):
+        self.pid = pid
+        self.audio_file = audio_file
+        self.shots_dir = shots_dir
+        self.pointer = None
+
+    # --- finding things -------------------------------------------------------------------------
+    def app(self):
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            child = desktop.get_child_at_index(i)
+            try:
+                if child is not None and child.get_process_id() == self.pid:
+                    return child
+            except Exception:  # an application that left the bus while being asked
+                continue
+        return None
+
+    @staticmethod
+    def showing(acc):
+        try:
+            return acc.get_state_set().contains(Atspi.StateType.SHOWING)
+        except Exception:  # a control that went away between two queries
+            return False
+
+    def showing_windows(self):
+        app = self.app()
+        if app is None:
+            return []
+        windows = []
+        for i in range(app.get_child_count()):
+            window = app.get_child_at_index(i)
+            if window is not None and self.showing(window):
+                windows.append(window)
+        return windows
+
+    def walk(self, acc, depth=0):
+        yield acc
+        if depth > 12:
+            return
+        try:
+            count = acc.get_child_count()
+        except Exception:
+            return
+        for i in range(count):
+            child = acc.get_child_at_index(i)
+            if child is not None and self.showing(child):
+                yield from self.walk(child, depth + 1)
+
+    def board(self):
+        """The caption of the one board in front (the title screen stays showing behind the boards)."""
+        names = [plain(w.get_name()) for w in self.showing_windows()]
+        boards = [n for n in names if n.startswith("Pipkin's") and n != "ABCs by Tobble"]
+        return boards[0] if len(boards) == 1 else None
+
+    def controls(self, name=None, role=None):
+        found = []
+        for window in self.showing_windows():
+            for acc in self.walk(window):
+                if acc is window:
+                    continue
+                if name is not None and plain(acc.get_name()) != plain(name):
+                    continue
+                if role is not None and acc.get_role_name() != role:
+                    continue
+                found.append(acc)
+        return found
+
+    def find(self, name, role=None, seconds=5.0):
+        return wait_until(f'a control named "{name}"', lambda: (self.controls(name, role) or [None])[0], seconds)
+
+    @staticmethod
+    def centre(acc):
+        r = acc.get_extents(Atspi.CoordType.SCREEN)
+        if r.width <= 0 or r.height <= 0:
+            raise SessionFailure(f'"{acc.get_name()}" has no area on the screen')
+        return r.x + r.width // 2, r.y + r.height // 2
+
+    @staticmethod
+    def text_of(acc):
+        return acc.get_text(0, acc.get_character_count())
+
+    # --- doing things ---------------------------------------------------------------------------
+    def move_to(self, x, y):
+        # xdotool waits forever for a move to where the pointer already is: skip that move.
+        if self.pointer != (x, y):
+            xdotool("mousemove", x, y)
+            self.pointer = (x, y)
+            time.sleep(0.1)
+
+    def click(self, name, role=None, double=False):
+        self.click_at(*self.centre(self.find(name, role)), double=double)
+
+    def click_at(self, x, y, double=False):
+        self.move_to(x, y)
+        if double:
+            xdotool("click", "--repeat", 2, "--delay", 120, 1)
+        else:
+            xdotool("click", 1)
+            time.sleep(0.6)  # two clicks on one spot closer than this are a double click
+
+    def drag(self, from_xy, to_xy, steps=12):
+        self.move_to(*from_xy)
+        xdotool("mousedown", 1)
+        (x0, y0), (x1, y1) = from_xy, to_xy
+        for i in range(1, steps + 1):
+            self.move_to(x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
+        xdotool("mouseup", 1)
+        time.sleep(0.3)
+
+    def type(self, text):
+        xdotool("type", "--delay", 80, text)
+        time.sleep(0.3)
+
+    def go_to(self, control, board_caption, role=None):
+        self.click(control, role)
+        wait_until(f'the board "{board_caption}" after "{control}"', lambda: self.board() == plain(board_caption))
+
+    def choose_menu(self, menu, item):
+        self.click(menu, "menu item")
+        self.click(item, "menu item")
+
+    # --- hearing and seeing ---------------------------------------------------------------------
+    def audio_mark(self):
+        return os.path.getsize(self.audio_file)
+
+    def loudest_since(self, mark, seconds=1.5):
+        """The largest sample (16-bit, both channels) the program sent to the sound device since mark."""
+        time.sleep(seconds)
+        with open(self.audio_file, "rb") as f:
+            f.seek(mark - mark % 4)
+            samples = array.array("h", f.read())
+        return max((abs(s) for s in samples), default=0)
+
+    def screenshot(self, name):
+        os.makedirs(self.shots_dir, exist_ok=True)
+        path = os.path.join(self.shots_dir, name + ".png")
+        subprocess.run(["import", "-window", "root", path], check=True, timeout=30)
+        return path
+
+    @staticmethod
+    def changed_pixels(before, after, x, y, w, h):
+        """How many pixels differ between two screenshots inside one rectangle."""
+        crop = f"{w}x{h}+{x}+{y}"
+        result = subprocess.run(
+            ["compare", "-metric", "AE", "(", before, "-crop", crop, "+repage", ")",
+             "(", after, "-crop", crop, "+repage", ")", "null:"],
+            capture_output=True, text=True, timeout=30)
+        return int(float(result.stderr.split()[0]))
+
+    def ended(self):
+        try:
+            with open(f"/proc/{self.pid}/stat") as f:
+                return f.read().split(") ")[1].startswith("Z")
+        except FileNotFoundError:
+            return True
