@@ -27,6 +27,8 @@ X11SystemServices::X11SystemServices(xcb_connection_t* connection, xcb_window_t 
     : connection_(connection), root_(root) {
     regrab_.setInterval(regrabMs);
     connect(&regrab_, &QTimer::timeout, this, [this] { grab(); });
+    // Moving between boards moves the keys: the grab follows at once, not at the next tick.
+    connect(qApp, &QApplication::focusWindowChanged, this, [this] { grab(); });
 }
 
 X11SystemServices::~X11SystemServices() { releaseKeyLock(); }
@@ -49,7 +51,11 @@ void X11SystemServices::releaseKeyLock() {
 }
 
 QWidget* X11SystemServices::grabWindow() const {
-    // The grab needs a window that is on the screen: the one asked for, or else any of ours.
+    // Keys go to the grab window, so it is the board the child is on; while none of ours is active,
+    // the window asked for (the title screen behind the boards) or any of ours that shows.
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible() && !active->windowFlags().testFlag(Qt::Popup))
+        return active;
     if (lockWindow_ && lockWindow_->isVisible())
         return lockWindow_;
     for (QWidget* w : QApplication::topLevelWidgets())
