@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QWindow>
 #include <QWidget>
 #include <algorithm>
 #include <cstdlib>
