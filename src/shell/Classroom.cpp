@@ -34,10 +34,6 @@ void Classroom::createTitleScreen() {
     form4_ = std::make_unique<Form4>(*this);
     form4_->Form_Load();
     form4_->show();
-    // The title screen stays on the screen behind the boards until the end: it holds the key lock
-    // whenever no board is active (the lock otherwise follows the board in front).
-    if (system_->keyLockEngaged())
-        system_->engageKeyLock(form4_.get());
 }
 
 void Classroom::loadBoards() {
