@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test headless.
+# Builds everything with warnings as errors and runs every test headless; then builds the monkey
+# with AddressSanitizer and UndefinedBehaviorSanitizer and lets it loose on every board.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/setup.sh"
@@ -7,3 +8,6 @@ cd "$here"
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 ctest --preset dev
+cmake --preset asan >/dev/null
+cmake --build --preset asan --target test_monkey
+ctest --preset asan -R 'e2e\.Monkey'

@@ -21,7 +21,7 @@ active_window() { xdotool getactivewindow 2>/dev/null || echo none; }
 active_pid() { xdotool getactivewindow getwindowpid 2>/dev/null || echo none; }
 wait_for() { # DESCRIPTION COMMAND...: up to 15 s
     local what=$1; shift
-    for _ in $(seq 150); do "$@" && return 0; sleep 0.1; done
+    for _ in $(seq 600); do "$@" && return 0; sleep 0.1; done
     fail "timed out waiting for $what"
 }
 window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -n1; }

@@ -10,7 +10,7 @@ cd "$work"
 SDL_AUDIODRIVER=dummy "$program" >/dev/null 2>&1 &
 first=$!
 board=""
-for _ in $(seq 150); do
+for _ in $(seq 600); do
     board=$(xdotool search --onlyvisible --name "^ Pipkin's Classroom  \$" 2>/dev/null | head -n1 || true)
     [ -n "$board" ] && break
     sleep 0.1

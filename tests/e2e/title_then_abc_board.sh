@@ -31,7 +31,7 @@ app=$!
 
 window_of() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true; }
 title="" board=""
-for _ in $(seq 150); do
+for _ in $(seq 600); do
     [ -z "$title" ] && title=$(window_of "   ABCs by Tobble")
     board=$(window_of " Pipkin's Classroom  ")
     [ -n "$title" ] && [ -n "$board" ] && break

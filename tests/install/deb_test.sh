@@ -19,7 +19,7 @@ trap 'kill "${app:-}" 2>/dev/null || true; apt-get remove -y -q pipkins-classroo
 export HOME=$(mktemp -d)
 SDL_AUDIODRIVER=dummy /usr/bin/pipkins-classroom >/dev/null 2>&1 &
 app=$!
-for _ in $(seq 150); do
+for _ in $(seq 600); do
     if xdotool search --onlyvisible --name "^ Pipkin's Classroom  \$" >/dev/null 2>&1; then
         echo "1 passed, 0 failed"
         exit 0

@@ -31,7 +31,7 @@ fi
 start_classroom() {
     SDL_AUDIODRIVER=dummy "$prefix/bin/pipkins-classroom" >/dev/null 2>&1 &
     app=$!
-    for _ in $(seq 150); do
+    for _ in $(seq 600); do
         xdotool search --onlyvisible --name "^ Pipkin's Classroom  \$" >/dev/null 2>&1 && return 0
         kill -0 "$app" 2>/dev/null || fail "the classroom ended at start"
         sleep 0.1
