@@ -4,7 +4,7 @@
 set -euo pipefail
 program=$(readlink -f "$1")
 work=$(mktemp -d)
-trap 'kill "${first:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${first:-}" "${other:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 cp -r "$2"/. "$work/"
 cd "$work"
 SDL_AUDIODRIVER=dummy "$program" >/dev/null 2>&1 &
@@ -17,7 +17,14 @@ for _ in $(seq 600); do
 done
 [ -n "$board" ] || { echo "FAILED: the first classroom never showed"; exit 1; }
 # Something else takes the front, as when a parent opened another program.
-xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^   ABCs by Tobble$' | head -n1)" 2>/dev/null || true
+xmessage -title "another program" "another program" >/dev/null 2>&1 &
+other=$!
+for _ in $(seq 100); do
+    stranger=$(xdotool search --onlyvisible --name '^another program$' 2>/dev/null | head -n1 || true)
+    [ -n "$stranger" ] && break
+    sleep 0.1
+done
+xdotool windowactivate --sync "$stranger" 2>/dev/null || true
 [ "$(xdotool getactivewindow 2>/dev/null)" != "$board" ] || { echo "FAILED: could not put another window in front"; exit 1; }
 status=0
 SDL_AUDIODRIVER=dummy timeout 20 "$program" >/dev/null 2>&1 || status=$?

@@ -6,8 +6,9 @@ program=$(readlink -f "$1")
 media=$(readlink -f "$2")
 work=$(mktemp -d)
 cleanup() {
+    [ -n "${bus:-}" ] && kill "$bus" 2>/dev/null || true
     [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
-    [ -n "${xserver:-}" ] && kill "$xserver" 2>/dev/null || true
+    if [ -n "${xserver:-}" ]; then kill "$xserver" 2>/dev/null || true; wait "$xserver" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -24,6 +25,15 @@ for _ in $(seq 100); do
 done
 [ -n "$display" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$display"
+# The number is told before the server may take connections: wait until it answers.
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "the X server on $DISPLAY does not answer"; exit 1; }
+
+# A session of its own: a private home and session bus, as a desktop gives every login.
+mkdir -p "$work/.home"
+export HOME="$work/.home"
+export DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=2 2>"$work/.bus.pid")
+bus=$(head -n1 "$work/.bus.pid" 2>/dev/null || true)
 
 cd "$work"
 SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work" "$program" >"$work/.app.log" 2>&1 &
@@ -38,7 +48,7 @@ for _ in $(seq 600); do
     kill -0 "$app" 2>/dev/null || { echo "the program ended early"; cat "$work/.app.log"; exit 1; }
     sleep 0.1
 done
-[ -n "$title" ] || { echo "no title screen"; exit 1; }
+[ -n "$title" ] || { echo "no title screen"; cat "$work/.app.log"; exit 1; }
 [ -n "$board" ] || { echo "no ABCs board"; exit 1; }
 
 geometry=$(xwininfo -id "$board" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w"x"h}')

@@ -55,7 +55,8 @@ QWidget* X11SystemServices::grabWindow() const {
     // Keys go to the grab window, so it is the board the child is on; while none of ours is active,
     // the window asked for (the title screen behind the boards) or any of ours that shows.
     QWidget* active = QApplication::activeWindow();
-    if (active && active->isVisible() && !active->windowFlags().testFlag(Qt::Popup))
+    if (active && active->isVisible() && !active->windowFlags().testFlag(Qt::Popup) &&
+        !active->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
         return active;
     if (lockWindow_ && lockWindow_->isVisible())
         return lockWindow_;
