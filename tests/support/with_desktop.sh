@@ -10,20 +10,19 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-exec 3<> "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xserver=$!
+# A private X server on a display no other test has just used: the lowest free number (what
+# -displayfd picks) is the one a finished test's server is still letting go of.
 display=""
-for _ in $(seq 100); do
-    display=$(head -n1 "$work/displayfd" 2>/dev/null || true)
-    [ -n "$display" ] && break
-    sleep 0.1
+for n in $(shuf -i 100-899 -n 20); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xserver=$!
+    for _ in $(seq 100); do DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then display=$n; break; fi
+    kill "$xserver" 2>/dev/null || true; wait "$xserver" 2>/dev/null || true; xserver=""
 done
-[ -n "$display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+[ -n "$display" ] || { echo "no X server would start"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=":$display"
-# The number is told before the server may take connections: wait until it answers.
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "the X server on $DISPLAY does not answer"; exit 1; }
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm=$!
 for _ in $(seq 100); do
