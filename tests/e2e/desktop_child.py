@@ -88,9 +88,29 @@ class Classroom:
 
     def board(self):
         """The caption of the one board in front (the title screen stays showing behind the boards)."""
-        names = [plain(w.get_name()) for w in self.showing_windows()]
-        boards = [n for n in names if n.startswith("Pipkin's") and n != "ABCs by Tobble"]
-        return boards[0] if len(boards) == 1 else None
+        boards = self.boards_showing()
+        return plain(boards[0].get_name()) if len(boards) == 1 else None
+
+    def boards_showing(self):
+        return [w for w in self.showing_windows()
+                if plain(w.get_name()).startswith("Pipkin's") and plain(w.get_name()) != "ABCs by Tobble"]
+
+    def board_has_keys(self, caption):
+        """The board is in front and the window manager has given it the keyboard: the program shows a
+        window a moment before it is mapped and focused, and a child cannot type into that moment."""
+        boards = self.boards_showing()
+        if len(boards) != 1 or plain(boards[0].get_name()) != plain(caption):
+            return False
+        try:
+            if not boards[0].get_state_set().contains(Atspi.StateType.ACTIVE):
+                return False
+        except Exception:  # the window went away between two queries
+            return False
+        # Asked of the X server too: the program can call a board active while the focus is still
+        # on a window behind it.
+        focused = subprocess.run(["xdotool", "getwindowfocus", "getwindowname"], capture_output=True, text=True,
+                                 timeout=10)
+        return plain(focused.stdout) == plain(caption)
 
     def controls(self, name=None, role=None):
         found = []
@@ -153,7 +173,7 @@ class Classroom:
 
     def go_to(self, control, board_caption, role=None):
         self.click(control, role)
-        wait_until(f'the board "{board_caption}" after "{control}"', lambda: self.board() == plain(board_caption))
+        wait_until(f'the board "{board_caption}" after "{control}"', lambda: self.board_has_keys(board_caption))
 
     def choose_menu(self, menu, item):
         self.click(menu, "menu item")

@@ -15,6 +15,14 @@ namespace platform::sys {
 namespace {
 // Closing a popup menu drops the grab and other programs may take it; it is taken again this often.
 constexpr int regrabMs = 250;
+// A window manager focuses a newly mapped window within a few milliseconds; one that has not by now
+// declined (focus-stealing rules can misjudge a window of the program that already has the focus).
+constexpr int newWindowFocusMs = 100;
+
+bool takesFocus(const QWidget* w) {
+    return w && w->isWindow() && !w->windowFlags().testFlag(Qt::Popup) &&
+           !w->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus);
+}
 
 template <typename Reply> struct Freed {
     Reply* reply;
@@ -27,9 +35,25 @@ template <typename Reply> struct Freed {
 X11SystemServices::X11SystemServices(xcb_connection_t* connection, xcb_window_t root)
     : connection_(connection), root_(root) {
     regrab_.setInterval(regrabMs);
-    connect(&regrab_, &QTimer::timeout, this, [this] { grab(); });
+    connect(&regrab_, &QTimer::timeout, this, [this] {
+        grab();
+        keepFocus();
+    });
     // Moving between boards moves the keys: the grab follows at once, not at the next tick.
     connect(qApp, &QApplication::focusWindowChanged, this, [this] { grab(); });
+    qApp->installEventFilter(this);
+}
+
+bool X11SystemServices::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (takesFocus(w)) {
+            std::erase_if(shown_, [w](const QPointer<QWidget>& p) { return !p || p == w; });
+            shown_.emplace_back(w);
+            QTimer::singleShot(newWindowFocusMs, this, [this] { keepFocus(); });
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 X11SystemServices::~X11SystemServices() { releaseKeyLock(); }
@@ -80,6 +104,52 @@ void X11SystemServices::grab() {
                                           XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
     Freed<xcb_grab_keyboard_reply_t> reply{xcb_grab_keyboard_reply(connection_, cookie, nullptr)};
     grabbed_ = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+}
+
+QWidget* X11SystemServices::frontWindow() {
+    for (auto it = shown_.rbegin(); it != shown_.rend(); ++it)
+        if (*it && (*it)->isVisible() && (*it)->windowHandle() && (*it)->windowHandle()->isExposed())
+            return *it;
+    return nullptr;
+}
+
+void X11SystemServices::keepFocus() {
+    if (!engaged_ || QApplication::activePopupWidget())
+        return;
+    QWidget* front = frontWindow();
+    // Asked of the X server, not of Qt: Qt can go on calling a board active while the focus sits
+    // on a window behind it.
+    if (!front || !focusIsElsewhere(xcb_window_t(front->winId())))
+        return;
+    // Nobody has the keys, or a hidden board of ours still holds them: the child's next key press
+    // would be lost, so the board in front takes them, as a window manager would have given them.
+    const uint32_t above = XCB_STACK_MODE_ABOVE;
+    xcb_configure_window(connection_, xcb_window_t(front->winId()), XCB_CONFIG_WINDOW_STACK_MODE, &above);
+    xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_PARENT, xcb_window_t(front->winId()), XCB_CURRENT_TIME);
+    xcb_flush(connection_);
+}
+
+bool X11SystemServices::focusIsElsewhere(xcb_window_t front) {
+    Freed<xcb_get_input_focus_reply_t> focus{
+        xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr)};
+    if (!focus)
+        return false;
+    if (focus->focus == front)
+        return false;
+    const std::vector<xcb_window_t> clients = clientWindows();
+    // Walk up from the focused window: the front board (or a window inside it) has the keys; another
+    // program's window has them because the parent chose it (a tool), and it keeps them.
+    for (xcb_window_t w = focus->focus; w != XCB_NONE && w != XCB_INPUT_FOCUS_POINTER_ROOT && w != root_;) {
+        if (w == front)
+            return false;
+        if (!isOurs(w) && std::find(clients.begin(), clients.end(), w) != clients.end())
+            return false;
+        Freed<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(connection_, xcb_query_tree(connection_, w), nullptr)};
+        if (!tree)
+            break;
+        w = tree->parent;
+    }
+    return true;
 }
 
 xcb_atom_t X11SystemServices::atom(const char* name) {

@@ -1,7 +1,8 @@
 #pragma once
 // The X11 desktop: an active keyboard grab keeps the window manager's shortcuts (Alt+Tab, Alt+F4,
 // Super) from the desktop, tools run as processes whose id is the task id, and a close request goes
-// to exactly the tool window that was activated.
+// to exactly the tool window that was activated. While the lock is engaged the classroom also keeps
+// the input focus: a board it shows gets the keys even when the window manager declines to focus it.
 #include "platform/system/SystemServices.h"
 
 #include <QObject>
@@ -28,8 +29,14 @@ public:
     // Whether the keyboard is grabbed right now (tests).
     bool keyboardGrabbed() const { return grabbed_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void grab();
+    void keepFocus();
+    QWidget* frontWindow();
+    bool focusIsElsewhere(xcb_window_t front);
     QWidget* grabWindow() const;
     xcb_atom_t atom(const char* name);
     std::vector<xcb_window_t> clientWindows();
@@ -48,6 +55,8 @@ private:
     bool engaged_ = false;
     bool grabbed_ = false;
     QTimer regrab_;
+    // Our windows in the order they were shown; the last one still showing is in front.
+    std::vector<QPointer<QWidget>> shown_;
     xcb_window_t activated_ = 0;
 };
 

@@ -4,16 +4,22 @@
 #include "ClassroomFixture.h"
 
 #include "abc/Form1.h"
+#include "letter/ReadMe.h"
+#include "shell/Form4.h"
+#include "letter/ReadMe.h"
+#include "shell/Form4.h"
 #include "platform/system/X11SystemServices.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
 #include <csignal>
 #include <cstdlib>
 #include <functional>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -61,11 +67,17 @@ protected:
 
     static bool running(long pid) { return ::kill(pid_t(pid), 0) == 0; }
 
-    qint64 startStranger() {
+    // Another program's window, shown and made active by the window manager; its id.
+    QString startStranger() {
         qint64 pid = 0;
         QProcess::startDetached(PIPKIN_DESKTOP_TOOL, {"stranger"}, QString(), &pid);
         started_ << pid;
-        return pid;
+        QString window;
+        waitFor([&] {
+            window = xdotool({"search", "--onlyvisible", "--pid", QString::number(pid)}).section('\n', 0, 0);
+            return !window.isEmpty() && activeWindow() == window;
+        });
+        return window;
     }
 
     QString activeWindow() { return xdotool({"getactivewindow"}); }
@@ -83,8 +95,7 @@ protected:
 };
 
 TEST_F(DesktopFixture, KeyLockKeepsTaskSwitchingFromTheWindowManager) {
-    const qint64 stranger = startStranger();
-    ASSERT_TRUE(waitFor([&] { return !xdotool({"search", "--pid", QString::number(stranger)}).isEmpty(); }));
+    ASSERT_FALSE(startStranger().isEmpty()) << "the other program never showed its window";
     makeBoardActive();
     for (const char* keys : {"alt+Tab", "alt+F4", "super+d", "alt+Escape"}) {
         xdotool({"key", keys});
@@ -97,6 +108,41 @@ TEST_F(DesktopFixture, KeyLockKeepsTaskSwitchingFromTheWindowManager) {
     room().system().releaseKeyLock();
     xdotool({"key", "alt+Tab"});
     EXPECT_TRUE(waitFor([&] { return activeWindow() != boardWindow(); }, 3000));
+}
+
+// A window manager may decline to focus a newly shown board, or let the focus fall to a window of
+// ours behind it (the title screen); the child's keys must still reach the board in front.
+TEST_F(DesktopFixture, BoardInFrontTakesBackTheKeysFromAWindowBehindIt) {
+    makeBoardActive();
+    ReadMe& letter = room().readMe();
+    room().form1().LabelWrite.click();
+    ASSERT_TRUE(waitFor([&] { return letter.isActiveWindow(); })) << "the Letter Board never got the focus";
+    xcb_connection_t* connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const auto title = xcb_window_t(room().form4().winId());
+    xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, title, XCB_CURRENT_TIME);
+    xcb_get_input_focus_reply_t* focus =
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
+    ASSERT_NE(focus, nullptr);
+    const xcb_window_t focused = focus->focus;
+    std::free(focus);
+    ASSERT_EQ(focused, title) << "the focus never reached the title screen";
+    // Asked of the X server: Qt may go on calling the board active while the keys go elsewhere.
+    ASSERT_TRUE(waitFor([&] { return xdotool({"getwindowfocus"}) == QString::number(letter.winId()); }))
+        << "the board in front never took the keys back";
+    const QString before = letter.Text1.text();
+    xdotool({"type", "--delay", "50", "ab"});
+    EXPECT_TRUE(waitFor([&] { return letter.Text1.text() == before + "ab"; })) << letter.Text1.text().toStdString();
+}
+
+// A tool the parent opened has the keys because the parent chose it: the classroom leaves them there.
+TEST_F(DesktopFixture, AnotherProgramWithTheFocusKeepsIt) {
+    const QString window = startStranger();
+    ASSERT_FALSE(window.isEmpty()) << "the other program never showed its window";
+    makeBoardActive();
+    xdotool({"windowactivate", window});
+    ASSERT_TRUE(waitFor([&] { return activeWindow() == window; }));
+    processEventsFor(1000);
+    EXPECT_EQ(activeWindow(), window) << "the classroom took the focus from another program";
 }
 
 TEST_F(DesktopFixture, VolumeMixerIsFoundStartedAndClosedByItsOwnWindow) {
