@@ -103,7 +103,9 @@ void noteActivity(State& s) {
 }
 
 // Closing the device also ends SDL's audio thread; a paused device would go on waking for every buffer.
-// Mix_Quit stays for the last release: loaded tunes keep their synthesizers through a quiet spell.
+// SDL lets the last buffers drain first, so this blocks the UI thread for a few tens of milliseconds:
+// one more reason to wait for a real pause. Mix_Quit stays for the last release: loaded tunes keep their
+// synthesizers through a quiet spell.
 void closeOutput(State& s) {
     if (s.quietCheck)
         s.quietCheck->stop();

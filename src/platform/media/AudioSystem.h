@@ -41,7 +41,7 @@ public:
     static void setPostMixObserver(std::function<void(const uint8_t*, int)> observer);
 
     // A QObject living on the thread that opened the audio; callbacks from the audio thread post
-    // their results to it. Null while audio is closed.
+    // their results to it. Null while audio is released; it stays through quiet spells.
     static QObject* uiThreadContext();
 };
 
