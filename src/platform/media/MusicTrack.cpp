@@ -25,7 +25,7 @@ MusicTrack::~MusicTrack() {
 
 bool MusicTrack::load(const QString& path) {
     unload();
-    if (!AudioSystem::available() || !isWellFormedMidiFile(path))
+    if (!isWellFormedMidiFile(path) || !AudioSystem::wakeOutput())
         return false;
     music_.reset(Mix_LoadMUS(QFile::encodeName(path).constData()));
     return music_ != nullptr;
@@ -89,6 +89,8 @@ bool MusicTrack::reachedEnd() const {
 }
 
 bool MusicTrack::startAt(double seconds) {
+    if (!AudioSystem::wakeOutput())
+        return false;
     halt();
     Mix_HookMusicFinished(&MusicTrack::onMusicFinished);
     current = this;

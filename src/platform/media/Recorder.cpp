@@ -36,6 +36,7 @@ bool Recorder::start() {
     if (device_ == 0)
         return false;
     SDL_PauseAudioDevice(device_, 0);
+    AudioSystem::captureStarted();
     return true;
 }
 
@@ -45,6 +46,7 @@ bool Recorder::stop() {
     // Closing waits for the capture thread, so no callback runs after this.
     SDL_CloseAudioDevice(device_);
     device_ = 0;
+    AudioSystem::captureStopped();
     return true;
 }
 

@@ -22,7 +22,8 @@ SoundClip::~SoundClip() {
 
 bool SoundClip::load(const QString& path) {
     unload();
-    if (!AudioSystem::available())
+    // The mixer converts a file to the open device's format, so loading needs the output running.
+    if (!AudioSystem::wakeOutput())
         return false;
     chunk_.reset(Mix_LoadWAV(QFile::encodeName(path).constData()));
     if (!chunk_)
@@ -67,7 +68,8 @@ bool SoundClip::stop() {
 }
 
 bool SoundClip::isPlaying() const {
-    if (channel_ < 0 || !chunk_ || Mix_Playing(channel_) == 0)
+    // After a quiet spell the mixer's channels are gone (asking about one then would crash): nothing plays.
+    if (channel_ < 0 || !chunk_ || !AudioSystem::outputRunning() || Mix_Playing(channel_) == 0)
         return false;
     // The channel may have finished and been taken by another device's clip.
     const Mix_Chunk* onChannel = Mix_GetChunk(channel_);
@@ -97,6 +99,8 @@ bool SoundClip::reachedEnd() const {
 }
 
 bool SoundClip::startAt(int64_t frame) {
+    if (!AudioSystem::wakeOutput())
+        return false;
     halt();
     tail_.reset();
     Mix_Chunk* toPlay = chunk_.get();
