@@ -4,6 +4,7 @@ and sees through screenshots of the root window. Needs Debian's python3 with gir
 import array
 import os
 import subprocess
+import threading
 import time
 
 import gi
@@ -36,10 +37,59 @@ def wait_until(what, condition, seconds=10.0, step=0.1):
         time.sleep(step)
 
 
+class AudioTap:
+    """Follows the disk audio driver's output file. The program closes its sound output after a quiet
+    spell and the driver starts the file afresh when it opens again, so the file alone cannot say what
+    was played since a moment: the tap keeps counting across restarts and remembers the loudest
+    sample of each piece it read."""
+
+    def __init__(self, path):
+        self.path = path
+        self.read_to = 0  # bytes of the current file already read
+        self.total = 0  # bytes read across every restart of the file
+        self.pieces = []  # (total after the piece, loudest sample in it)
+        self.lock = threading.Lock()
+        threading.Thread(target=self._follow, daemon=True).start()
+
+    def _follow(self):
+        while True:
+            self.poll()
+            time.sleep(0.01)
+
+    def poll(self):
+        with self.lock:
+            try:
+                size = os.path.getsize(self.path)
+                if size < self.read_to:  # the file was started afresh
+                    self.read_to = 0
+                with open(self.path, "rb") as f:
+                    f.seek(self.read_to)
+                    data = f.read(size - self.read_to)
+            except OSError:  # not written yet
+                return
+            data = data[: len(data) - len(data) % 4]
+            if not data:
+                return
+            self.read_to += len(data)
+            self.total += len(data)
+            samples = array.array("h", data)
+            self.pieces.append((self.total, max(abs(x) for x in samples)))
+
+    def mark(self):
+        self.poll()
+        with self.lock:
+            return self.total
+
+    def loudest_since(self, mark):
+        self.poll()
+        with self.lock:
+            return max((loudest for end, loudest in self.pieces if end > mark), default=0)
+
+
 class Classroom:
     def __init__(self, pid, audio_file, shots_dir):
         self.pid = pid
-        self.audio_file = audio_file
+        self.audio = AudioTap(audio_file)
         self.shots_dir = shots_dir
         self.pointer = None
 
@@ -181,15 +231,12 @@ class Classroom:
 
     # --- hearing and seeing ---------------------------------------------------------------------
     def audio_mark(self):
-        return os.path.getsize(self.audio_file)
+        return self.audio.mark()
 
     def loudest_since(self, mark, seconds=1.5):
         """The largest sample (16-bit, both channels) the program sent to the sound device since mark."""
         time.sleep(seconds)
-        with open(self.audio_file, "rb") as f:
-            f.seek(mark - mark % 4)
-            samples = array.array("h", f.read())
-        return max((abs(s) for s in samples), default=0)
+        return self.audio.loudest_since(mark)
 
     def screenshot(self, name):
         os.makedirs(self.shots_dir, exist_ok=True)

@@ -24,7 +24,8 @@ wait_for() { # DESCRIPTION COMMAND...: up to 15 s
     for _ in $(seq 600); do "$@" && return 0; sleep 0.1; done
     fail "timed out waiting for $what"
 }
-window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -n1; }
+# Only a mapped window: the search also finds one still unmapped, which cannot be activated yet.
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
 stranger() { # NAME: another program's window (xmessage sets no pid on it); its id in $stranger_window
     xmessage -name "$1" -title "$1" "$1" >/dev/null 2>&1 &
@@ -33,6 +34,7 @@ stranger() { # NAME: another program's window (xmessage sets no pid on it); its 
     stranger_window=$(window_named "$1")
 }
 is_active() { [ "$(active_window)" = "$1" ]; }
+activated() { xdotool windowactivate "$1" 2>/dev/null || true; sleep 0.2; is_active "$1"; }
 classroom_active() { [ "$(active_pid)" = "$app" ]; }
 
 # Without the classroom the same keys do reach the window manager here: Alt+Tab moves between two
@@ -41,8 +43,7 @@ stranger first-stranger
 first=$stranger_window
 stranger second-stranger
 second=$stranger_window
-xdotool windowactivate "$second"
-wait_for "the second window in front" is_active "$second"
+wait_for "the second window in front" activated "$second"
 xdotool key alt+Tab
 wait_for "Alt+Tab to reach the window manager without the classroom" is_active "$first"
 
