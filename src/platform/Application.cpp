@@ -8,7 +8,7 @@
 
 namespace platform {
 namespace {
-constexpr int kStylePixmapCacheKilobytes = 2048;
+constexpr int kStylePixmapCacheKilobytes = 1024;
 } // namespace
 
 void prepareApplication() {

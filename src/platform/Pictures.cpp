@@ -1,10 +1,10 @@
 #include "platform/Pictures.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <QImageReader>
 #include <QPainter>
-#include <QCoreApplication>
-#include <QHash>
 #include <QSvgRenderer>
 
 namespace platform {

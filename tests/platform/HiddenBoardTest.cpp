@@ -22,9 +22,13 @@ QImage shownOnScreen(Form& board) {
 }
 
 // What the board's widgets draw when asked now.
-QImage drawnByWidgets(Form& board) { return board.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage drawnByWidgets(Form& board) {
+    return board.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
-bool storeFits(Form& board) { return board.backingStore() && board.backingStore()->size() == board.size(); }
+bool storeFits(Form& board) {
+    return board.backingStore() && board.backingStore()->size() == board.size();
+}
 
 void settle(Form& board, bool shown) {
     QElapsedTimer waited;
