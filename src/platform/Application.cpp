@@ -21,7 +21,8 @@ void prepareApplication() {
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
     // The style keeps a picture of every button it draws, per size and state, up to 10 MB by default;
     // the boards have large buttons in many sizes, so the cache filled over a session and stayed full.
-    // Drawing a button afresh takes microseconds: a small cache is plenty.
+    // Drawing even a large button afresh takes well under a millisecond (about 0.4 ms for 400 x 160
+    // against 0.12 ms from the cache): a small cache is plenty.
     QPixmapCache::setCacheLimit(kStylePixmapCacheKilobytes);
 }
 
