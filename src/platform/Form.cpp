@@ -147,7 +147,7 @@ void Form::changeEvent(QEvent* event) {
 // Every shown board keeps a backing store the size of the screen (8 MB at 1920 x 1080, in X shared
 // memory) until it is destroyed, and the classroom shows one board at a time: a hidden board gives
 // its store up. Showing it again repaints it whole at full size, exactly as its first showing did.
-// A minimised board (a spontaneous hide) keeps its store: it comes back with nothing to redraw.
+// A board hidden by the window system (minimised: a spontaneous hide) is left as it was.
 void Form::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
     if (event->spontaneous())
