@@ -1,10 +1,11 @@
-// Figures taken inside a real classroom (offscreen windows, SDL's dummy audio driver running in
-// real time): click to sound, memory over many clicks, and ChalkBoard drawing.
+// Figures taken inside a real classroom (SDL's dummy audio driver running in real time): click to
+// sound and ChalkBoard drawing on offscreen windows, and memory over many clicks on the X server.
 #include "Measurements.h"
 
 #include "abc/Form1.h"
 #include "creative/Form3.h"
 #include "platform/Application.h"
+#include "platform/MediaDevice.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/media/AudioSystem.h"
@@ -15,10 +16,16 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
+#include <cstdio>
+#include <cstdlib>
+#include <malloc.h>
 #include <random>
 
 namespace {
@@ -32,14 +39,59 @@ void processFor(int ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-double residentMegabytes() {
+// A line of /proc/self/status in megabytes ("VmRSS", "RssAnon", "RssFile", "RssShmem").
+double statusMegabytes(const QByteArray& key) {
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        if (line.startsWith(key + ':'))
+            return line.mid(key.size() + 1).trimmed().split(' ').first().toDouble() / 1024.0;
     return -1;
+}
+
+double residentMegabytes() {
+    return statusMegabytes("VmRSS");
+}
+
+int mallocArenas() {
+    char* text = nullptr;
+    size_t size = 0;
+    FILE* stream = open_memstream(&text, &size);
+    if (!stream)
+        return -1;
+    malloc_info(0, stream);
+    std::fclose(stream);
+    const int arenas = QByteArray(text, static_cast<qsizetype>(size)).count("<heap nr=");
+    std::free(text);
+    return arenas;
+}
+
+// Where the resident memory is: anonymous (heap, Qt's images, synths), file-backed (libraries,
+// fonts) and shared (X shared-memory images), and how much of the heap malloc holds free.
+QString residentBreakdown() {
+    const struct mallinfo2 heap = mallinfo2();
+    return QString("%1 (anon %2, file %3, shmem %4; malloc in use %5, free %6, mmapped %7, %8 arenas)")
+        .arg(residentMegabytes(), 0, 'f', 0)
+        .arg(statusMegabytes("RssAnon"), 0, 'f', 0)
+        .arg(statusMegabytes("RssFile"), 0, 'f', 0)
+        .arg(statusMegabytes("RssShmem"), 0, 'f', 0)
+        .arg(heap.uordblks / 1048576.0, 0, 'f', 0)
+        .arg(heap.fordblks / 1048576.0, 0, 'f', 0)
+        .arg(heap.hblkhd / 1048576.0, 0, 'f', 0)
+        .arg(mallocArenas());
+}
+
+// With PIPKIN_BENCH_SMAPS set to a folder, keeps a copy of the memory map at each step for a
+// mapping-by-mapping comparison.
+void keepMemoryMap(const QString& step) {
+    const QString folder = qEnvironmentVariable("PIPKIN_BENCH_SMAPS");
+    if (folder.isEmpty())
+        return;
+    QFile smaps("/proc/self/smaps");
+    QFile copy(QDir(folder).filePath("smaps-" + step + ".txt"));
+    if (smaps.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly))
+        copy.write(smaps.readAll());
 }
 
 // Notes when the mouse press reaches the program.
@@ -133,38 +185,78 @@ platform::Form* visibleBoard() {
     return nullptr;
 }
 
+// One click on a random control of the board showing (or the ABCs board back when none shows).
+void clickSomething(Classroom& room, std::mt19937& random, QStringList& boardsSeen) {
+    platform::Form* board = visibleBoard();
+    if (!board) {
+        room.form1().show();
+        return;
+    }
+    if (!boardsSeen.contains(board->windowTitle()))
+        boardsSeen << board->windowTitle();
+    std::vector<platform::Control*> controls;
+    collectControls(*board, controls);
+    std::erase_if(controls, [](platform::Control* c) { return !c->visible() || !c->enabled(); });
+    if (!controls.empty())
+        controls[random() % controls.size()]->click();
+}
+
+// A sounding tune is a whole FluidSynth synthesiser with its soundfont (about 15 MB), given back
+// when the tune stops: the readings are taken with the music stopped, as by the child's Stop, so
+// that they compare like with like, and what the tune held is a figure of its own.
+void stopTheTune(Classroom& room, double& tuneMegabytes) {
+    platform::MediaDevice& music = room.form1().MMControl41;
+    if (!music.isPlaying())
+        return;
+    const double playing = residentMegabytes();
+    music.command("stop");
+    QCoreApplication::processEvents();
+    tuneMegabytes = std::max(tuneMegabytes, playing - residentMegabytes());
+}
+
 QStringList memory(Classroom& room) {
+    processFor(1000); // the first board painted: on the X server nothing is drawn before the event loop runs
     const double atStart = residentMegabytes();
+    const QString startBreakdown = residentBreakdown();
+    keepMemoryMap("0");
+    QStringList breakdowns;
+    QStringList boardsSeen;
     std::mt19937 random(20261210);
     double afterThousand = 0;
+    double atEnd = 0;
+    double tuneMegabytes = 0;
+    QString endBreakdown;
     QStringList series;
     for (int i = 1; i <= 10000; ++i) {
-        platform::Form* board = visibleBoard();
-        if (!board) {
-            room.form1().show();
-            continue;
-        }
-        std::vector<platform::Control*> controls;
-        collectControls(*board, controls);
-        std::erase_if(controls, [](platform::Control* c) { return !c->visible() || !c->enabled(); });
-        if (!controls.empty())
-            controls[random() % controls.size()]->click();
+        clickSomething(room, random, boardsSeen);
         if (i % 50 == 0)
             QCoreApplication::processEvents();
+        if (i % 1000 != 0)
+            continue;
+        stopTheTune(room, tuneMegabytes);
+        atEnd = residentMegabytes(); // before the breakdown and the map copy, which take memory themselves
         if (i == 1000)
-            afterThousand = residentMegabytes();
-        if (i % 1000 == 0)
-            series << QString::number(residentMegabytes(), 'f', 0);
+            afterThousand = atEnd;
+        series << QString::number(atEnd, 'f', 0);
+        endBreakdown = residentBreakdown();
+        breakdowns << QString("%1: %2; boards seen: %3").arg(i).arg(endBreakdown).arg(boardsSeen.join('|'));
+        keepMemoryMap(QString::number(i));
     }
-    const double atEnd = residentMegabytes();
+    if (qEnvironmentVariableIsSet("PIPKIN_BENCH_SMAPS"))
+        std::fprintf(stderr, "after start-up: %s\n%s\n", qPrintable(startBreakdown), qPrintable(breakdowns.join('\n')));
+    const QSize screen = platform::Screen::pixels();
+    const QString where = QString("%1 platform, %2 x %3").arg(QGuiApplication::platformName()).arg(screen.width()).arg(screen.height());
     return {row("resident memory after start-up", QString("%1 MB").arg(atStart, 0, 'f', 1),
-                QString("goal under 80 MB: %1").arg(atStart < 80 ? "met" : "NOT met"), ""),
+                QString("goal under 80 MB: %1").arg(atStart < 80 ? "met" : "NOT met"), where + "; " + startBreakdown),
             row("resident memory after 10,000 clicks across the boards", QString("%1 MB").arg(atEnd, 0, 'f', 1),
                 QString("after 1,000: %1 MB; goal no growth: %2")
                     .arg(afterThousand, 0, 'f', 1)
                     .arg(atEnd - afterThousand < 1.0 ? "met" : "NOT met"),
-                "seeded random clicks on the controls of whichever board shows; MB at each thousand: " +
-                    series.join(", "))};
+                "seeded random clicks on the controls of whichever board shows, each reading with no tune "
+                "sounding; MB at each thousand: " +
+                    series.join(", ") + "; at the end " + endBreakdown),
+            row("resident memory a sounding tune adds", tuneMegabytes > 0 ? QString("%1 MB").arg(tuneMegabytes, 0, 'f', 1) : "no tune sounded at a reading", "",
+                "given back when the tune stops or ends")};
 }
 
 QStringList drawing(Classroom& room) {
@@ -205,7 +297,10 @@ QStringList drawing(Classroom& room) {
 
 } // namespace
 
-QStringList measureInProcess(const QString& startDir) {
+namespace {
+
+// The classroom as the child finds it, in a fresh copy of the start directory.
+QStringList inClassroom(const QString& startDir, const std::function<QStringList(Classroom&)>& measure) {
     QTemporaryDir dir;
     for (const QString& name : QDir(startDir).entryList(QDir::Files))
         QFile::copy(QDir(startDir).filePath(name), QDir(dir.path()).filePath(name));
@@ -215,8 +310,15 @@ QStringList measureInProcess(const QString& startDir) {
     platform::MessageBox::captureForTests(true);
     Classroom room;
     room.start();
-    QStringList rows = clickToSound(room);
-    rows << memory(room);
-    rows << drawing(room);
-    return rows;
+    return measure(room);
+}
+
+} // namespace
+
+QStringList measureInProcess(const QString& startDir) {
+    return inClassroom(startDir, [](Classroom& room) { return clickToSound(room) + drawing(room); });
+}
+
+QStringList measureMemory(const QString& startDir) {
+    return inClassroom(startDir, [](Classroom& room) { return memory(room); });
 }

@@ -5,6 +5,7 @@
 QStringList measureStartup(const QString& program, const QString& startDir, const QString& floorProgram);
 QStringList measureIdle(const QString& program, const QString& startDir);
 QStringList measureInProcess(const QString& startDir);
+QStringList measureMemory(const QString& startDir);
 
 double median(QList<double> values);
 QString row(const QString& figure, const QString& value, const QString& comparison, const QString& note);

@@ -5,7 +5,9 @@
 #include "platform/UserInput.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QVariant>
@@ -140,6 +142,18 @@ void Form::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         Deactivate();
+}
+
+// Every shown board keeps a backing store the size of the screen (8 MB at 1920 x 1080, in X shared
+// memory) until it is destroyed, and the classroom shows one board at a time: a hidden board gives
+// its store up. Showing it again repaints it whole at full size, exactly as its first showing did.
+// A board hidden by the window system (minimised: a spontaneous hide) is left as it was.
+void Form::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (event->spontaneous())
+        return;
+    if (QBackingStore* store = backingStore(); store && store->size() != QSize(1, 1))
+        store->resize(QSize(1, 1));
 }
 
 void Form::resizeEvent(QResizeEvent* event) {

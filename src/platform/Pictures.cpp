@@ -1,9 +1,10 @@
 #include "platform/Pictures.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <QImageReader>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace platform {
@@ -40,13 +41,25 @@ std::optional<QCursor> loadCursor(const QString& path) {
     return QCursor(*picture, hotX, hotY);
 }
 
+namespace {
+// Kept apart from Qt's pixmap cache, which is held small (see prepareApplication): the boards' own
+// drawings are few and all in use, so none of them is ever dropped and drawn again.
+QHash<QString, QPixmap>& renderedPictures() {
+    // Pixmaps belong to the application: they go when it does, not at the program's exit.
+    static QHash<QString, QPixmap> pictures = [] {
+        qAddPostRoutine([] { renderedPictures().clear(); });
+        return QHash<QString, QPixmap>();
+    }();
+    return pictures;
+}
+} // namespace
+
 // The same pointers and pictures are drawn for many controls on many boards: each size of each
 // drawing is rendered once.
 QPixmap builtinPicture(const QString& name, QSize size) {
-    const QString key = QString("pipkin:%1:%2x%3").arg(name).arg(size.width()).arg(size.height());
-    QPixmap cached;
-    if (QPixmapCache::find(key, &cached))
-        return cached;
+    const QString key = QString("%1:%2x%3").arg(name).arg(size.width()).arg(size.height());
+    if (const auto found = renderedPictures().constFind(key); found != renderedPictures().cend())
+        return *found;
     QSvgRenderer renderer(QString(":/assets/%1.svg").arg(name));
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -55,7 +68,7 @@ QPixmap builtinPicture(const QString& name, QSize size) {
         renderer.render(&painter);
     }
     const QPixmap picture = QPixmap::fromImage(image);
-    QPixmapCache::insert(key, picture);
+    renderedPictures().insert(key, picture);
     return picture;
 }
 

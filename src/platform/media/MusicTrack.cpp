@@ -11,6 +11,10 @@
 
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace platform::media {
 
 std::atomic<uint64_t> MusicTrack::reportableGeneration{0};
@@ -27,22 +31,31 @@ bool MusicTrack::load(const QString& path) {
     unload();
     if (!isWellFormedMidiFile(path) || !AudioSystem::wakeOutput())
         return false;
-    music_.reset(Mix_LoadMUS(QFile::encodeName(path).constData()));
-    return music_ != nullptr;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    midi_ = file.readAll();
+    // Made here, so that a file FluidSynth refuses is refused at open; a play soon after uses it.
+    if (!makeSynth()) {
+        midi_.clear();
+        return false;
+    }
+    return true;
 }
 
 void MusicTrack::unload() {
     halt();
     if (current == this)
         current = nullptr;
-    music_.reset();
+    releaseSynth();
+    midi_.clear();
     positionSeconds_ = 0;
     followsPlayback_ = false;
     atEnd_ = false;
 }
 
 bool MusicTrack::play() {
-    if (!music_)
+    if (!isLoaded())
         return false;
     if (isPlaying())
         return startAt(0);
@@ -52,7 +65,7 @@ bool MusicTrack::play() {
 }
 
 bool MusicTrack::rewind() {
-    if (!music_)
+    if (!isLoaded())
         return false;
     positionSeconds_ = 0;
     followsPlayback_ = false;
@@ -66,6 +79,7 @@ bool MusicTrack::stop() {
     positionSeconds_ = currentSeconds();
     followsPlayback_ = false;
     halt();
+    releaseSynth();
     return true;
 }
 
@@ -74,7 +88,7 @@ bool MusicTrack::isPlaying() const {
 }
 
 bool MusicTrack::atStart() const {
-    return music_ && !followsPlayback_ && !atEnd_ && positionSeconds_ == 0;
+    return isLoaded() && !followsPlayback_ && !atEnd_ && positionSeconds_ == 0;
 }
 
 double MusicTrack::currentSeconds() const {
@@ -92,6 +106,8 @@ bool MusicTrack::startAt(double seconds) {
     if (!AudioSystem::wakeOutput())
         return false;
     halt();
+    if (!music_ && !makeSynth())
+        return false;
     Mix_HookMusicFinished(&MusicTrack::onMusicFinished);
     current = this;
     generation_ = ++lastGeneration;
@@ -108,6 +124,26 @@ bool MusicTrack::startAt(double seconds) {
     atEnd_ = false;
     playStartTicks_ = SDL_GetTicks64() - static_cast<uint64_t>(seconds * 1000.0);
     return true;
+}
+
+bool MusicTrack::makeSynth() {
+    if (!AudioSystem::available())
+        return false;
+    SDL_RWops* bytes = SDL_RWFromConstMem(midi_.constData(), static_cast<int>(midi_.size()));
+    music_.reset(bytes ? Mix_LoadMUS_RW(bytes, 1) : nullptr);
+    return music_ != nullptr;
+}
+
+// Only a tune that is not sounding lets its synthesiser go; freeing the music SDL_mixer is playing would halt it.
+void MusicTrack::releaseSynth() {
+    if (!music_ || (current == this && generation_ != 0))
+        return;
+    music_.reset();
+#ifdef __GLIBC__
+    // The soundfont is some 20,000 small blocks among the toolkit's own, so its freed pages sit in the
+    // middle of the heap, where malloc never gives them back by itself: about 15 MB kept for good.
+    malloc_trim(0);
+#endif
 }
 
 void MusicTrack::halt() {
@@ -136,6 +172,7 @@ void SDLCALL MusicTrack::onMusicFinished() {
 
 void MusicTrack::finishedNaturally() {
     generation_ = 0;
+    releaseSynth();
     if (followsPlayback_) {
         followsPlayback_ = false;
         atEnd_ = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <SDL_mixer.h>
@@ -12,6 +13,8 @@
 namespace platform::media {
 
 // A MIDI tune on SDL_mixer's single music stream. Reports a natural end (not a halt) on the UI thread.
+// Through FluidSynth every loaded tune is a whole synthesiser with the soundfont in memory (about
+// 15 MB): the tune lets it go when it stops or ends, and makes it again from the file's bytes to play.
 class MusicTrack {
 public:
     explicit MusicTrack(std::function<void()> onNaturalEnd);
@@ -21,7 +24,9 @@ public:
 
     bool load(const QString& path);
     void unload();
-    bool isLoaded() const { return music_ != nullptr; }
+    bool isLoaded() const { return !midi_.isEmpty(); }
+    // Whether the tune's synthesiser is in memory: from open or play until the tune stops or ends.
+    bool holdsSynth() const { return music_ != nullptr; }
 
     // Plays from the current position; a tune still sounding starts again from the start; at the end nothing.
     bool play();
@@ -40,8 +45,11 @@ private:
     double currentSeconds() const;
     bool reachedEnd() const;
     bool startAt(double seconds);
+    bool makeSynth();
+    void releaseSynth();
     void halt();
 
+    QByteArray midi_; // the file as it was opened: a replay needs neither the file nor a new check
     std::unique_ptr<Mix_Music, MusicDeleter> music_;
     std::function<void()> onNaturalEnd_;
     uint64_t generation_ = 0; // the play this track started, 0 when none is running
