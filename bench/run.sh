@@ -34,3 +34,10 @@ cp -r "$build/start" "$work/start"
     cat "$out.new"
 } >"$out"
 rm -f "$out.new"
+# The README shows the latest table too.
+readme="$here/README.md"
+awk -v results="$out" '
+    /^<!-- bench results end -->/ { while ((getline line < results) > 0) print line; skipping = 0 }
+    !skipping { print }
+    /^<!-- bench results:/ { skipping = 1 }
+' "$readme" >"$readme.new" && mv "$readme.new" "$readme"
