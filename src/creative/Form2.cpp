@@ -20,7 +20,6 @@ const FontSpec heading{"Arial", 14.25};
 const FontSpec colourFont{"Arial", 18};
 const OleColor lightCyan = rgb(128, 255, 255);
 const OleColor orange = rgb(255, 128, 0);
-const OleColor salmon = rgb(255, 128, 128);
 
 // The design picture of the display: the built-in shape in the given colour on black.
 QPixmap shapeOnBlack(const QString& asset, QSize size, OleColor colour) {
@@ -75,9 +74,10 @@ Form2::Form2(Classroom& room_)
       Image3(this, {8460, 4260, 375, 495}, true, "Diamond"), Image4(this, {8415, 4950, 465, 495}, true, "Star"),
       Shape1(this, {1035, 360, 2310, 3975}, Shape::rectangle), Image1(this, {810, 900, 2760, 2745}, false, "Shape"),
       Label4(this, {270, 4740, 3105, 645}, "GoTo  Chalk Board", rgb(128, 255, 128), heading, Align::center),
-      Label1(this, {270, 5580, 3120, 645}, "GoTo   ABCs", salmon, heading, Align::center),
+      Label1(this, {270, 5580, 3120, 645}, "GoTo   ABCs", colors::lightRed, heading, Align::center),
       Image5(this, {3600, 4980, 1560, 1305}, true, "Teddy"), ImageDrop1(this, {5580, 5700, 735, 675}, true, "Target"),
-      Label9(this, {6600, 5880, 1635, 435}, "<-- Drag and drop              Teddy to here", salmon, {}, Align::left),
+      Label9(this, {6600, 5880, 1635, 435}, "<-- Drag and drop              Teddy to here", colors::lightRed, {},
+             Align::left),
       Imagedrop2(this, {8400, 5700, 765, 720}, true, "Teddy to drag"), MMControl1(this, {180, 120, 420, 615}),
       room(room_) {
     setUpLook();

@@ -18,29 +18,23 @@ using namespace platform;
 
 namespace {
 
-constexpr OleColor pink = rgb(255, 192, 192);
 constexpr OleColor lightGreen = rgb(128, 255, 128);
-constexpr OleColor salmon = rgb(255, 128, 128);
 constexpr OleColor lavender = rgb(192, 192, 255);
 
 const FontSpec formFont{};
-FontSpec sans(double points) {
-    return FontSpec{"Arial", points};
-}
-
 std::array<Label, 11> numberKeys(Form5* board) {
-    const FontSpec font = sans(18);
-    return {{{board, {1440, 60, 495, 495}, "0", pink, font, Align::center},
-             {board, {2085, 60, 495, 495}, "1", pink, font, Align::center},
-             {board, {2715, 60, 495, 495}, "2", pink, font, Align::center},
-             {board, {3360, 60, 495, 495}, "3", pink, font, Align::center},
-             {board, {4005, 60, 495, 495}, "4", pink, font, Align::center},
-             {board, {4635, 60, 495, 495}, "5", pink, font, Align::center},
-             {board, {5280, 60, 495, 495}, "6", pink, font, Align::center},
-             {board, {5925, 60, 495, 495}, "7", pink, font, Align::center},
-             {board, {6555, 60, 495, 495}, "8", pink, font, Align::center},
-             {board, {7200, 60, 495, 495}, "9", pink, font, Align::center},
-             {board, {4620, 780, 495, 495}, "10", pink, font, Align::center}}};
+    const FontSpec font = arial(18);
+    return {{{board, {1440, 60, 495, 495}, "0", colors::paleRed, font, Align::center},
+             {board, {2085, 60, 495, 495}, "1", colors::paleRed, font, Align::center},
+             {board, {2715, 60, 495, 495}, "2", colors::paleRed, font, Align::center},
+             {board, {3360, 60, 495, 495}, "3", colors::paleRed, font, Align::center},
+             {board, {4005, 60, 495, 495}, "4", colors::paleRed, font, Align::center},
+             {board, {4635, 60, 495, 495}, "5", colors::paleRed, font, Align::center},
+             {board, {5280, 60, 495, 495}, "6", colors::paleRed, font, Align::center},
+             {board, {5925, 60, 495, 495}, "7", colors::paleRed, font, Align::center},
+             {board, {6555, 60, 495, 495}, "8", colors::paleRed, font, Align::center},
+             {board, {7200, 60, 495, 495}, "9", colors::paleRed, font, Align::center},
+             {board, {4620, 780, 495, 495}, "10", colors::paleRed, font, Align::center}}};
 }
 
 // The unit faces stand in the ONES column, index 0 lowest; index 9 is the first ten-bar.
@@ -66,34 +60,34 @@ QPixmap sharpPicture(const QString& name, int width, int height) {
 } // namespace
 
 Form5::Form5(Classroom& room_)
-    : Form(" Pipkin's Classroom    123s     Count to 20", salmon), Label1(numberKeys(this)),
+    : Form(" Pipkin's Classroom    123s     Count to 20", colors::lightRed), Label1(numberKeys(this)),
       LabeldoAdd(this, {120, 780, 915, 435}, "Do Add", colors::cyan, formFont, Align::center),
       LabeldoSubtract(this, {120, 1440, 975, 435}, " Do Subtract    ", colors::cyan, formFont, Align::center),
       LabelDoSubtractMinus(this, {120, 120, 975, 435}, "Do Subtract Allow minus", colors::cyan, formFont,
                            Align::center),
-      Check1(this, {120, 2100, 195, 255}, {}, salmon),
-      Label2(this, {360, 2160, 1635, 255}, "Allow Less Than Zero", salmon, formFont, Align::left),
-      Label1Add(this, {3060, 1260, 555, 615}, {}, colors::white, sans(24), Align::center),
-      LabelPlus(this, {2340, 2160, 435, 555}, "+", lightGreen, sans(24), Align::center),
-      LabelMinus(this, {2340, 2160, 435, 555}, "-", lightGreen, sans(24), Align::center),
-      Label2Add(this, {3060, 2160, 555, 615}, {}, colors::white, sans(24), Align::center),
+      Check1(this, {120, 2100, 195, 255}, {}, colors::lightRed),
+      Label2(this, {360, 2160, 1635, 255}, "Allow Less Than Zero", colors::lightRed, formFont, Align::left),
+      Label1Add(this, {3060, 1260, 555, 615}, {}, colors::white, arial(24), Align::center),
+      LabelPlus(this, {2340, 2160, 435, 555}, "+", lightGreen, arial(24), Align::center),
+      LabelMinus(this, {2340, 2160, 435, 555}, "-", lightGreen, arial(24), Align::center),
+      Label2Add(this, {3060, 2160, 555, 615}, {}, colors::white, arial(24), Align::center),
       Line1(this, 2340, 3000, 3960, 3000, colors::black, 5),
-      LabelEqule(this, {2340, 3240, 435, 495}, "=", lightGreen, sans(24), Align::center),
-      LabelTotal(this, {2940, 3180, 675, 615}, {}, colors::white, sans(24), Align::center),
-      LabelClear(this, {2220, 4080, 2655, 435}, "Clear Numbers", colors::yellow, sans(18), Align::center),
+      LabelEqule(this, {2340, 3240, 435, 495}, "=", lightGreen, arial(24), Align::center),
+      LabelTotal(this, {2940, 3180, 675, 615}, {}, colors::white, arial(24), Align::center),
+      LabelClear(this, {2220, 4080, 2655, 435}, "Clear Numbers", colors::yellow, arial(18), Align::center),
       ImageTeddy1(this, {5460, 780, 975, 840}, true, "Teddy"), ImageTeddy2(this, {1320, 2520, 855, 855}, true, "Teddy"),
       ImageTeddy3(this, {1320, 3600, 855, 855}, true, "Teddy"),
-      LabelTens(this, {6360, 900, 855, 435}, "TENS", salmon, formFont, Align::center),
-      Labelones(this, {7740, 900, 735, 375}, "ONES", salmon, formFont, Align::center),
+      LabelTens(this, {6360, 900, 855, 435}, "TENS", colors::lightRed, formFont, Align::center),
+      Labelones(this, {7740, 900, 735, 375}, "ONES", colors::lightRed, formFont, Align::center),
       Line2(this, 7500, 1140, 7500, 6300), Image1(countingPictures(this)),
       Image2(this, {6180, 2220, 390, 3360}, true, "Ten"),
-      TensLabel(this, {6600, 5760, 555, 495}, "0", colors::white, sans(18), Align::center),
-      OnesLabel(this, {7860, 5760, 495, 495}, {}, colors::white, sans(18), Align::center),
+      TensLabel(this, {6600, 5760, 555, 495}, "0", colors::white, arial(18), Align::center),
+      OnesLabel(this, {7860, 5760, 495, 495}, {}, colors::white, arial(18), Align::center),
       Shape1(this, {6300, 1800, 2535, 135}, Shape::rectangle),
-      LabelLessZero(this, {6540, 1440, 2235, 315}, "Less  Than  0", std::nullopt, sans(13.5), Align::center),
-      LabelEnd(this, {180, 5760, 2025, 435}, "Go To ABCs", colors::red, sans(18), Align::center),
-      LabelmoreMath(this, {2400, 5760, 1575, 435}, "Multiply", lightGreen, sans(13.5), Align::center),
-      LabelProblems(this, {4200, 5760, 1695, 435}, "Problems Board", lavender, sans(9.75), Align::center),
+      LabelLessZero(this, {6540, 1440, 2235, 315}, "Less  Than  0", std::nullopt, arial(13.5), Align::center),
+      LabelEnd(this, {180, 5760, 2025, 435}, "Go To ABCs", colors::red, arial(18), Align::center),
+      LabelmoreMath(this, {2400, 5760, 1575, 435}, "Multiply", lightGreen, arial(13.5), Align::center),
+      LabelProblems(this, {4200, 5760, 1695, 435}, "Problems Board", lavender, arial(9.75), Align::center),
       Text1(this, {1320, 840, 495, 375}), Text2(this, {1320, 1440, 495, 375}, TextBox::Lines::single, "0"),
       curChange(this, "Pointer"), curTeddy(&curChange, "Teddy Pointer"), curPoint(&curChange, "Arrow Pointer"),
       room(room_) {
@@ -186,7 +180,7 @@ void Form5::Text1_Change() {
 
 void Form5::allowset() {
     for (Label& number : Label1) {
-        number.setBackColor(pink);
+        number.setBackColor(colors::paleRed);
         number.setEnabled(true);
     }
 }

@@ -16,13 +16,6 @@ using namespace platform;
 
 namespace {
 
-const OleColor salmon = rgb(255, 128, 128);
-const OleColor pink = rgb(255, 192, 192);
-
-FontSpec sans(double points) {
-    return {"MS Sans Serif", points};
-}
-
 // The keypad's places: 1 2 3 on top, 0 alone under 8.
 constexpr std::array<TwipsRect, 10> keypadPlaces{{{7080, 3720, 555, 555},
                                                   {6240, 1200, 555, 555},
@@ -44,21 +37,21 @@ TwipsRect optionPlace(int index) {
 } // namespace
 
 Form6::Form6(Classroom& room_)
-    : Form(" Pipkin's Classroom   Times Tables", salmon), Line1(this, 360, 120, 360, 6420),
+    : Form(" Pipkin's Classroom   Times Tables", colors::lightRed), Line1(this, 360, 120, 360, 6420),
       Labeltimes0(numbers::makeControls<13>([this](int i) {
-          return Label{this, {540, 180 + 480 * i, 3495, 435}, {}, salmon, sans(24), Align::left};
+          return Label{this, {540, 180 + 480 * i, 3495, 435}, {}, colors::lightRed, msSansSerif(24), Align::left};
       })),
-      LabelTT(this, {4200, 180, 4155, 555}, "Times Tables", std::nullopt, sans(24), Align::center),
+      LabelTT(this, {4200, 180, 4155, 555}, "Times Tables", std::nullopt, msSansSerif(24), Align::center),
       Option1(numbers::makeControls<13>([this](int i) {
-          return OptionButton{this, optionPlace(i), QString::number(i), pink, sans(9.75)};
+          return OptionButton{this, optionPlace(i), QString::number(i), colors::paleRed, msSansSerif(9.75)};
       })),
       Command1(numbers::makeControls<10>([this](int i) {
-          return CommandButton{this, keypadPlaces[std::size_t(i)], QString::number(i), sans(24)};
+          return CommandButton{this, keypadPlaces[std::size_t(i)], QString::number(i), msSansSerif(24)};
       })),
-      Check1(this, {6420, 4380, 1875, 315}, "Also show  10  11  12", pink, sans(8.25)),
+      Check1(this, {6420, 4380, 1875, 315}, "Also show  10  11  12", colors::paleRed, msSansSerif(8.25)),
       Image1(this, {5160, 5220, 1605, 1440}, true, "Waving teddy"),
-      CommandEnd(this, {6840, 5280, 1995, 435}, "Go To Miltiply", sans(13.5)),
-      CommandDiv(this, {6840, 5940, 1995, 435}, "Go To Divide", sans(13.5)), Curmenu(this, "Pointer"),
+      CommandEnd(this, {6840, 5280, 1995, 435}, "Go To Miltiply", msSansSerif(13.5)),
+      CommandDiv(this, {6840, 5940, 1995, 435}, "Go To Divide", msSansSerif(13.5)), Curmenu(this, "Pointer"),
       TedCur(&Curmenu, "Teddy Pointer"), PointCur(&Curmenu, "Arrow Pointer"), room(room_) {
     for (int i = 10; i <= 12; ++i) {
         Labeltimes0[std::size_t(i)].setVisible(false);

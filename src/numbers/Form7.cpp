@@ -19,12 +19,6 @@ using namespace platform;
 
 namespace {
 
-const OleColor salmon = rgb(255, 128, 128);
-
-FontSpec sans(double points) {
-    return {"MS Sans Serif", points};
-}
-
 TwipsRect digitKeyPlace(int digit) {
     if (digit == 0)
         return {4920, 2820, 555, 555};
@@ -40,29 +34,32 @@ const QString pressTheSpaceBar = "Press the Space Bar";
 } // namespace
 
 Form7::Form7(Classroom& room_)
-    : Form(" Pipkin's Classroom    Multiply Board", salmon), Command1(numbers::makeControls<10>([this](int i) {
-          return CommandButton{this, digitKeyPlace(i), QString::number(i), sans(24)};
+    : Form(" Pipkin's Classroom    Multiply Board", colors::lightRed),
+      Command1(numbers::makeControls<10>([this](int i) {
+          return CommandButton{this, digitKeyPlace(i), QString::number(i), msSansSerif(24)};
       })),
-      Command2(this, {6780, 1260, 555, 555}, "x", sans(24)), Command3(this, {6780, 2040, 555, 555}, "=", sans(24)),
-      Clearbutton(this, {6600, 2820, 975, 615}, "Clear", sans(13.5)),
-      LabelFirst(this, {1380, 900, 675, 615}, {}, salmon, sans(24), Align::right),
-      LabelMulti(this, {600, 1620, 615, 615}, "x", salmon, sans(24)),
-      LabelSecond(this, {1380, 1620, 675, 615}, {}, salmon, sans(24), Align::right),
+      Command2(this, {6780, 1260, 555, 555}, "x", msSansSerif(24)),
+      Command3(this, {6780, 2040, 555, 555}, "=", msSansSerif(24)),
+      Clearbutton(this, {6600, 2820, 975, 615}, "Clear", msSansSerif(13.5)),
+      LabelFirst(this, {1380, 900, 675, 615}, {}, colors::lightRed, msSansSerif(24), Align::right),
+      LabelMulti(this, {600, 1620, 615, 615}, "x", colors::lightRed, msSansSerif(24)),
+      LabelSecond(this, {1380, 1620, 675, 615}, {}, colors::lightRed, msSansSerif(24), Align::right),
       Line1(this, 420, 2400, 3120, 2400, colors::black, 5),
-      LabelEqual(this, {420, 2580, 615, 615}, "=", salmon, sans(24)),
-      LabelTotal(this, {1260, 2580, 795, 615}, {}, salmon, sans(24), Align::right), Text1(this, {1320, 900, 735, 675}),
-      Text2(this, {1320, 1620, 735, 675}), multiButton(this, {600, 1620, 615, 615}, "x", sans(24)),
-      Equalbutton(this, {420, 2580, 615, 615}, "=", sans(24)),
-      LabelInst(this, {3660, 1380, 3075, 435}, {}, salmon, sans(13.5)),
+      LabelEqual(this, {420, 2580, 615, 615}, "=", colors::lightRed, msSansSerif(24)),
+      LabelTotal(this, {1260, 2580, 795, 615}, {}, colors::lightRed, msSansSerif(24), Align::right),
+      Text1(this, {1320, 900, 735, 675}), Text2(this, {1320, 1620, 735, 675}),
+      multiButton(this, {600, 1620, 615, 615}, "x", msSansSerif(24)),
+      Equalbutton(this, {420, 2580, 615, 615}, "=", msSansSerif(24)),
+      LabelInst(this, {3660, 1380, 3075, 435}, {}, colors::lightRed, msSansSerif(13.5)),
       Image1(this, {2760, 2820, 1155, 1095}, true, "Teddy"), LabelShowAdd(numbers::makeControls<9>([this](int i) {
-          return Label{this, {8040, 4020 - 360 * i, 375, 315}, "0", std::nullopt, sans(13.5)};
+          return Label{this, {8040, 4020 - 360 * i, 375, 315}, "0", std::nullopt, msSansSerif(13.5)};
       })),
-      Label2(this, {7620, 4020, 375, 375}, "+", std::nullopt, sans(13.5)), Line2(this, 7620, 4440, 8520, 4440),
-      LabelTotalShow(this, {7980, 4500, 495, 315}, "0", std::nullopt, sans(13.5)),
-      LabelSameAs(this, {4020, 4020, 3435, 315}, {}, salmon, sans(9.75)),
-      EndButton(this, {660, 5280, 2355, 495}, "Go To 123s", sans(13.5)),
-      ComTimesTabel(this, {3420, 5280, 2235, 495}, "Times Tables", sans(13.5)),
-      CmdtoDivide(this, {6060, 5280, 2235, 495}, "Go To Divide", sans(13.5)), Curmenu(this, "Pointer"),
+      Label2(this, {7620, 4020, 375, 375}, "+", std::nullopt, msSansSerif(13.5)), Line2(this, 7620, 4440, 8520, 4440),
+      LabelTotalShow(this, {7980, 4500, 495, 315}, "0", std::nullopt, msSansSerif(13.5)),
+      LabelSameAs(this, {4020, 4020, 3435, 315}, {}, colors::lightRed, msSansSerif(9.75)),
+      EndButton(this, {660, 5280, 2355, 495}, "Go To 123s", msSansSerif(13.5)),
+      ComTimesTabel(this, {3420, 5280, 2235, 495}, "Times Tables", msSansSerif(13.5)),
+      CmdtoDivide(this, {6060, 5280, 2235, 495}, "Go To Divide", msSansSerif(13.5)), Curmenu(this, "Pointer"),
       tedCursor(&Curmenu, "Teddy Pointer"), PointCur(&Curmenu, "Arrow Pointer"), InputMenu(this, "Type Input"),
       mouseMenu(&InputMenu, "Use Mouse"), keyboardMenu(&InputMenu, "Use Keyboard"), room(room_) {
     prepareControls();
@@ -76,7 +73,7 @@ void Form7::prepareControls() {
     Clearbutton.setMouseIcon(builtinCursor("numbers-tables-eraser-pointer"));
     Clearbutton.setMousePointer(pointerCustom);
     for (TextBox* box : {&Text1, &Text2}) {
-        box->setFont(sans(24));
+        box->setFont(msSansSerif(24));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setMaxLength(1);
         box->setVisible(false);

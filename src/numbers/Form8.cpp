@@ -14,15 +14,8 @@ using namespace platform;
 
 namespace {
 
-constexpr OleColor salmon = rgb(255, 128, 128);
-constexpr OleColor pink = rgb(255, 192, 192);
-
-FontSpec sans(double points) {
-    return FontSpec{"Arial", points};
-}
-
 std::array<Label, 4> answerLabels(Form8* board) {
-    const FontSpec font = sans(24);
+    const FontSpec font = arial(24);
     return {{{board, {5100, 1560, 1035, 555}, {}, colors::white, font, Align::center},
              {board, {5100, 2280, 1035, 555}, {}, colors::white, font, Align::center},
              {board, {5100, 3000, 1035, 555}, {}, colors::white, font, Align::center},
@@ -32,33 +25,41 @@ std::array<Label, 4> answerLabels(Form8* board) {
 } // namespace
 
 Form8::Form8(Classroom& room_)
-    : Form(" Pipkin's Classroom    Problem Board", salmon), CommandAdd(this, {600, 600, 1395, 495}, "Add Problem"),
+    : Form(" Pipkin's Classroom    Problem Board", colors::lightRed),
+      CommandAdd(this, {600, 600, 1395, 495}, "Add Problem"),
       CommandSubt(this, {2280, 600, 1395, 495}, "Subtract Problem"),
       CommandMult(this, {3960, 600, 1455, 495}, "Multiply Problem"),
-      CommandDiv(this, {5700, 600, 1395, 495}, "Divide problem"), CheckHadd(this, {720, 240, 195, 195}, {}, salmon),
-      LabelHadd(this, {1080, 180, 555, 255}, "Harder", salmon), CheckHsub(this, {2400, 240, 195, 195}, {}, salmon),
-      Label5(this, {2760, 180, 555, 255}, "Harder", salmon), CheckMhard(this, {4080, 180, 195, 255}, {}, salmon),
-      LabelMhard(this, {4440, 180, 555, 255}, "Harder", salmon), CheckDhard(this, {5760, 240, 195, 195}, {}, salmon),
-      LabelDhard(this, {6120, 180, 555, 255}, "Harder", salmon), Check1(this, {2400, 1260, 195, 315}, {}, salmon),
-      LabelLess0(this, {2760, 1200, 915, 435}, "Allow Less Than Zero", salmon),
-      Label1(this, {600, 1920, 3795, 435}, {}, std::nullopt, sans(13.5), Align::center),
-      LabelFirst(this, {540, 2520, 1035, 735}, {}, pink, sans(24), Align::center),
-      LabelOp(this, {1860, 2580, 615, 675}, {}, salmon, sans(24), Align::center),
+      CommandDiv(this, {5700, 600, 1395, 495}, "Divide problem"),
+      CheckHadd(this, {720, 240, 195, 195}, {}, colors::lightRed),
+      LabelHadd(this, {1080, 180, 555, 255}, "Harder", colors::lightRed),
+      CheckHsub(this, {2400, 240, 195, 195}, {}, colors::lightRed),
+      Label5(this, {2760, 180, 555, 255}, "Harder", colors::lightRed),
+      CheckMhard(this, {4080, 180, 195, 255}, {}, colors::lightRed),
+      LabelMhard(this, {4440, 180, 555, 255}, "Harder", colors::lightRed),
+      CheckDhard(this, {5760, 240, 195, 195}, {}, colors::lightRed),
+      LabelDhard(this, {6120, 180, 555, 255}, "Harder", colors::lightRed),
+      Check1(this, {2400, 1260, 195, 315}, {}, colors::lightRed),
+      LabelLess0(this, {2760, 1200, 915, 435}, "Allow Less Than Zero", colors::lightRed),
+      Label1(this, {600, 1920, 3795, 435}, {}, std::nullopt, arial(13.5), Align::center),
+      LabelFirst(this, {540, 2520, 1035, 735}, {}, colors::paleRed, arial(24), Align::center),
+      LabelOp(this, {1860, 2580, 615, 675}, {}, colors::lightRed, arial(24), Align::center),
       Line1(this, 1980, 2880, 2340, 2880, colors::black, 3), Shape1(this, {2100, 2640, 135, 135}, Shape::circle),
       Shape2(this, {2100, 3000, 135, 135}, Shape::circle),
-      LabelSecond(this, {2820, 2520, 1095, 735}, {}, pink, sans(24), Align::center),
-      LabelEq(this, {4260, 2640, 435, 495}, "=", salmon, sans(24), Align::center), LabelAnswer(answerLabels(this)),
-      Label2(this, {6840, 2700, 495, 615}, "?", salmon, sans(24), Align::center),
+      LabelSecond(this, {2820, 2520, 1095, 735}, {}, colors::paleRed, arial(24), Align::center),
+      LabelEq(this, {4260, 2640, 435, 495}, "=", colors::lightRed, arial(24), Align::center),
+      LabelAnswer(answerLabels(this)),
+      Label2(this, {6840, 2700, 495, 615}, "?", colors::lightRed, arial(24), Align::center),
       Image1(this, {6300, 3480, 1635, 1515}, true, "Teddy"),
-      CommandNew(this, {2340, 3720, 2295, 615}, "New Problem", sans(13.5)),
-      CheckMulti(this, {180, 3720, 195, 315}, {}, salmon),
-      Label3(this, {420, 3780, 1215, 255}, "Allow Multiply", salmon), CheckDiv(this, {180, 4080, 195, 315}, {}, salmon),
-      Label4(this, {420, 4140, 1215, 255}, "Allow Divide", salmon),
-      Label7(this, {7800, 3780, 1095, 375}, "Score", salmon, sans(13.5), Align::center),
-      LabelRightCnt(this, {8100, 4260, 555, 435}, "0", salmon, sans(13.5), Align::center),
+      CommandNew(this, {2340, 3720, 2295, 615}, "New Problem", arial(13.5)),
+      CheckMulti(this, {180, 3720, 195, 315}, {}, colors::lightRed),
+      Label3(this, {420, 3780, 1215, 255}, "Allow Multiply", colors::lightRed),
+      CheckDiv(this, {180, 4080, 195, 315}, {}, colors::lightRed),
+      Label4(this, {420, 4140, 1215, 255}, "Allow Divide", colors::lightRed),
+      Label7(this, {7800, 3780, 1095, 375}, "Score", colors::lightRed, arial(13.5), Align::center),
+      LabelRightCnt(this, {8100, 4260, 555, 435}, "0", colors::lightRed, arial(13.5), Align::center),
       CommandGrade(this, {7740, 5160, 1275, 315}, "New Score"), ImageA1(this, {7740, 240, 1185, 1680}, true, "A+"),
       ImageA2(this, {7740, 2040, 1185, 1680}, true, "A+"),
-      CommandEnd(this, {540, 5280, 2295, 555}, "Go To 123s", sans(13.5)), Curmenu(this, "Pointer"),
+      CommandEnd(this, {540, 5280, 2295, 555}, "Go To 123s", arial(13.5)), Curmenu(this, "Pointer"),
       TedCur(&Curmenu, "Teddy Pointer"), PointCur(&Curmenu, "Arrow Pointer"), room(room_) {
     arrangeControls();
     connectHandlers();

@@ -17,12 +17,6 @@ using namespace platform;
 
 namespace {
 
-const OleColor salmon = rgb(255, 128, 128);
-
-FontSpec sans(double points) {
-    return {"MS Sans Serif", points};
-}
-
 TwipsRect digitKeyPlace(int digit) {
     if (digit == 0)
         return {5460, 2700, 495, 555};
@@ -31,9 +25,9 @@ TwipsRect digitKeyPlace(int digit) {
     return {4740 + 720 * column, 540 + 720 * row, 495, 555};
 }
 
-// A written digit of the long division: salmon, 13.5 pt.
+// A written digit of the long division: light red, 13.5 pt.
 Label digitLabel(Container* board, const TwipsRect& place, Align align = Align::left) {
-    return Label{board, place, {}, salmon, sans(13.5), align};
+    return Label{board, place, {}, colors::lightRed, msSansSerif(13.5), align};
 }
 
 void fillAsDot(Shape& dot) {
@@ -52,13 +46,14 @@ const QString smallerNumberMessage = "A smaller number divided by a larger numbe
 } // namespace
 
 form9::form9(Classroom& room_)
-    : Form(" Pipkin's Classroom    Divide Board", salmon), Command2(numbers::makeControls<10>([this](int i) {
-          return CommandButton{this, digitKeyPlace(i), QString::number(i), sans(24)};
+    : Form(" Pipkin's Classroom    Divide Board", colors::lightRed), Command2(numbers::makeControls<10>([this](int i) {
+          return CommandButton{this, digitKeyPlace(i), QString::number(i), msSansSerif(24)};
       })),
-      CommandBy(this, {7260, 1320, 975, 495}, {}, sans(24)), CommandDivide(this, {7260, 2100, 975, 495}, "=", sans(24)),
-      CommandClear(this, {7260, 2880, 975, 495}, "Clear", sans(13.5)), LabelE3(digitLabel(this, {1560, 480, 375, 375})),
-      LabelE3S(digitLabel(this, {2040, 480, 375, 375})),
-      Label6(this, {2760, 300, 315, 315}, "R", salmon, sans(13.5), Align::right),
+      CommandBy(this, {7260, 1320, 975, 495}, {}, msSansSerif(24)),
+      CommandDivide(this, {7260, 2100, 975, 495}, "=", msSansSerif(24)),
+      CommandClear(this, {7260, 2880, 975, 495}, "Clear", msSansSerif(13.5)),
+      LabelE3(digitLabel(this, {1560, 480, 375, 375})), LabelE3S(digitLabel(this, {2040, 480, 375, 375})),
+      Label6(this, {2760, 300, 315, 315}, "R", colors::lightRed, msSansSerif(13.5), Align::right),
       LabelE4(digitLabel(this, {3300, 300, 315, 315})), LabelE2(digitLabel(this, {540, 960, 735, 315})),
       Line2(this, 1380, 900, 1380, 1500, colors::black, 3), Line3(this, 1380, 900, 2640, 900, colors::black, 3),
       Line1(this, 480, 1500, 1380, 1500, colors::black, 3), LabelE1(digitLabel(this, {1560, 960, 375, 375})),
@@ -68,19 +63,20 @@ form9::form9(Classroom& room_)
       Label10(digitLabel(this, {2040, 1980, 375, 435})), Label11(digitLabel(this, {1560, 2460, 375, 435})),
       Label12(digitLabel(this, {2040, 2460, 375, 435})), Line7(this, 1260, 2640, 1440, 2640, colors::black, 2),
       Line5(this, 1200, 3000, 2940, 3000), Label13(digitLabel(this, {2040, 3060, 375, 375})),
-      Label16(this, {3720, 2880, 1575, 555}, {}, salmon, sans(9.75)),
-      Label5(this, {540, 3840, 6015, 555}, {}, salmon, sans(9.75), Align::left),
-      Label1(this, {480, 4680, 855, 495}, {}, std::nullopt, sans(24)),
-      Label2(this, {2400, 4680, 615, 495}, {}, std::nullopt, sans(24)),
-      Label3(this, {4560, 4680, 855, 495}, {}, std::nullopt, sans(24)),
-      Label4(this, {6300, 4680, 615, 495}, {}, std::nullopt, sans(24)),
+      Label16(this, {3720, 2880, 1575, 555}, {}, colors::lightRed, msSansSerif(9.75)),
+      Label5(this, {540, 3840, 6015, 555}, {}, colors::lightRed, msSansSerif(9.75), Align::left),
+      Label1(this, {480, 4680, 855, 495}, {}, std::nullopt, msSansSerif(24)),
+      Label2(this, {2400, 4680, 615, 495}, {}, std::nullopt, msSansSerif(24)),
+      Label3(this, {4560, 4680, 855, 495}, {}, std::nullopt, msSansSerif(24)),
+      Label4(this, {6300, 4680, 615, 495}, {}, std::nullopt, msSansSerif(24)),
       Shape1(this, {1740, 4680, 135, 135}, Shape::circle), Line8(this, 1620, 4920, 1980, 4920, colors::black, 3),
-      Shape2(this, {1740, 5040, 135, 135}, Shape::circle), Label15(this, {3540, 4680, 675, 555}, "=", salmon, sans(24)),
-      Label14(this, {5700, 4740, 315, 315}, "R", salmon, sans(13.5), Align::right),
+      Shape2(this, {1740, 5040, 135, 135}, Shape::circle),
+      Label15(this, {3540, 4680, 675, 555}, "=", colors::lightRed, msSansSerif(24)),
+      Label14(this, {5700, 4740, 315, 315}, "R", colors::lightRed, msSansSerif(13.5), Align::right),
       Image1(this, {6960, 3540, 1515, 1395}, true, "Teddy"),
-      Command1(this, {240, 5700, 2295, 495}, "Go To 123s", sans(13.5)),
-      Command3(this, {2760, 5700, 2775, 495}, "Go To Times Tables", sans(13.5)),
-      Commandmult(this, {5760, 5700, 1995, 495}, "Go To Miltiply", sans(13.5)), Curmenu(this, "Pointer"),
+      Command1(this, {240, 5700, 2295, 495}, "Go To 123s", msSansSerif(13.5)),
+      Command3(this, {2760, 5700, 2775, 495}, "Go To Times Tables", msSansSerif(13.5)),
+      Commandmult(this, {5760, 5700, 1995, 495}, "Go To Miltiply", msSansSerif(13.5)), Curmenu(this, "Pointer"),
       tedCursor(&Curmenu, "Teddy Pointer"), PointCur(&Curmenu, "Arrow Pointer"), room(room_) {
     Command2[0].setEnabled(false);
     CommandBy.setEnabled(false);

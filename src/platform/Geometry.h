@@ -18,6 +18,14 @@ struct FontSpec {
     bool italic = false;
 };
 
+// The two faces the boards' captions are written in, at a size in points.
+inline FontSpec msSansSerif(double points) {
+    return {"MS Sans Serif", points};
+}
+inline FontSpec arial(double points) {
+    return {"Arial", points};
+}
+
 // Mouse pointers as the boards name them.
 enum MousePointer : int { pointerDefault = 0, pointerCustom = 99 };
 
