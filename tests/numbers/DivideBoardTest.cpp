@@ -238,19 +238,4 @@ TEST_F(DivideBoardTest, NumbersAndTeddyClickButTheKeysAreSilent) {
     EXPECT_EQ(room().form1().MMControl42.playsStarted(), before + 7);
 }
 
-TEST_F(DivideBoardTest, GoToButtonsLeadToTheirBoards) {
-    struct GoTo {
-        platform::CommandButton& button;
-        platform::Form& target;
-    };
-    for (const GoTo g : {GoTo{board().Command1, room().form5()}, GoTo{board().Command3, room().form6()},
-                         GoTo{board().Commandmult, room().form7()}}) {
-        board().show();
-        g.button.click();
-        EXPECT_TRUE(g.target.isVisible()) << g.button.caption().toStdString();
-        EXPECT_FALSE(board().isVisible());
-        g.target.hide();
-    }
-}
-
 } // namespace

@@ -218,19 +218,4 @@ TEST_F(MultiplyBoardTest, LabelsTeddyAndBackgroundPlayTheClickSound) {
     EXPECT_EQ(clicks(), before + 7);
 }
 
-TEST_F(MultiplyBoardTest, GoToButtonsLeadToTheirBoards) {
-    struct GoTo {
-        platform::CommandButton& button;
-        platform::Form& target;
-    };
-    for (const GoTo g : {GoTo{board().CmdtoDivide, room().form9()}, GoTo{board().ComTimesTabel, room().form6()},
-                         GoTo{board().EndButton, room().form5()}}) {
-        board().show();
-        g.button.click();
-        EXPECT_TRUE(g.target.isVisible()) << g.button.caption().toStdString();
-        EXPECT_FALSE(board().isVisible());
-        g.target.hide();
-    }
-}
-
 } // namespace
