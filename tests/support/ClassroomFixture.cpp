@@ -41,3 +41,14 @@ void ClassroomFixture::processEventsFor(int milliseconds) {
     while (timer.elapsed() < milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
+
+bool ClassroomFixture::waitFor(const std::function<bool()>& condition, int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        if (condition())
+            return true;
+        processEventsFor(50);
+    }
+    return condition();
+}

@@ -24,6 +24,8 @@ protected:
     QString startFile(const QString& name) const { return QDir(dir_->path()).filePath(name); }
     // Lets queued work (sound-finished notices, deferred paints) run for a while.
     static void processEventsFor(int milliseconds);
+    // Lets queued work run until the condition holds, for at most `milliseconds`; the last answer.
+    static bool waitFor(const std::function<bool()>& condition, int milliseconds = 5000);
 
     // The folder the build generated the media into.
     static QString generatedMediaDir();

@@ -2,23 +2,18 @@
 // manager's shortcuts away while the classroom keeps its keys, tools are started and closed by their
 // own windows only, and a classroom window is never the one closed.
 #include "ClassroomFixture.h"
+#include "DesktopStandIns.h"
 
 #include "abc/Form1.h"
 #include "letter/ReadMe.h"
-#include "shell/Form4.h"
-#include "letter/ReadMe.h"
-#include "shell/Form4.h"
 #include "platform/system/X11SystemServices.h"
+#include "shell/Form4.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <csignal>
 #include <cstdlib>
-#include <functional>
 #include <xcb/xcb.h>
 
 namespace {
@@ -28,35 +23,12 @@ using platform::sys::X11SystemServices;
 class DesktopFixture : public ClassroomFixture {
 protected:
     void SetUp() override {
-        // The desktop's tools are stand-ins under the real tools' names, found on PATH as usual.
-        ASSERT_TRUE(tools_.isValid());
-        ASSERT_TRUE(QFile::link(PIPKIN_DESKTOP_TOOL, QDir(tools_.path()).filePath("pavucontrol")));
-        ASSERT_TRUE(QFile::link(PIPKIN_DESKTOP_TOOL, QDir(tools_.path()).filePath("gnome-control-center")));
-        oldPath_ = qgetenv("PATH");
-        qputenv("PATH", (tools_.path() + ":" + oldPath_).toLocal8Bit());
+        ASSERT_TRUE(tools_.ready());
         ClassroomFixture::SetUp();
         ASSERT_NE(x11(), nullptr) << "these tests need the X11 backend (run them through with_desktop.sh)";
     }
 
-    void TearDown() override {
-        for (const qint64 pid : started_)
-            ::kill(pid_t(pid), SIGTERM);
-        ClassroomFixture::TearDown();
-        qputenv("PATH", oldPath_);
-    }
-
     X11SystemServices* x11() { return dynamic_cast<X11SystemServices*>(&room().system()); }
-
-    static bool waitFor(const std::function<bool()>& condition, int ms = 5000) {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < ms) {
-            if (condition())
-                return true;
-            processEventsFor(50);
-        }
-        return condition();
-    }
 
     static QString xdotool(const QStringList& args) {
         QProcess p;
@@ -70,8 +42,8 @@ protected:
     // Another program's window, shown and made active by the window manager; its id.
     QString startStranger() {
         qint64 pid = 0;
-        QProcess::startDetached(PIPKIN_DESKTOP_TOOL, {"stranger"}, QString(), &pid);
-        started_ << pid;
+        QProcess::startDetached(DesktopStandIns::program(), {"stranger"}, QString(), &pid);
+        tools_.remember(pid);
         QString window;
         waitFor([&] {
             window = xdotool({"search", "--onlyvisible", "--pid", QString::number(pid)}).section('\n', 0, 0);
@@ -89,9 +61,7 @@ protected:
         ASSERT_TRUE(waitFor([&] { return x11()->keyboardGrabbed(); }));
     }
 
-    QTemporaryDir tools_;
-    QByteArray oldPath_;
-    QList<qint64> started_;
+    DesktopStandIns tools_;
 };
 
 TEST_F(DesktopFixture, KeyLockKeepsTaskSwitchingFromTheWindowManager) {
@@ -149,7 +119,7 @@ TEST_F(DesktopFixture, VolumeMixerIsFoundStartedAndClosedByItsOwnWindow) {
     const platform::sys::Launch launch = room().system().runProgram("c:\\windows\\sndvol32.exe");
     ASSERT_FALSE(launch.programMissing);
     ASSERT_GT(launch.taskId, 0);
-    started_ << launch.taskId;
+    tools_.remember(launch.taskId);
     ASSERT_TRUE(waitFor([&] { return room().system().activateTask(launch.taskId); }));
     EXPECT_TRUE(room().system().closeActivatedWindow());
     EXPECT_TRUE(waitFor([&] { return !running(launch.taskId); })) << "the mixer did not close";
@@ -159,7 +129,7 @@ TEST_F(DesktopFixture, VolumeMixerIsFoundStartedAndClosedByItsOwnWindow) {
 TEST_F(DesktopFixture, MouseSettingsAreClosedByTheirWindowTitle) {
     const platform::sys::Launch launch = room().system().runProgram("CONTROL.EXE Mouse");
     ASSERT_GT(launch.taskId, 0);
-    started_ << launch.taskId;
+    tools_.remember(launch.taskId);
     ASSERT_TRUE(waitFor([&] { return room().system().activateWindowTitled("Mouse Properties"); }));
     EXPECT_TRUE(room().system().closeActivatedWindow());
     EXPECT_TRUE(waitFor([&] { return !running(launch.taskId); }));

@@ -1,54 +1,28 @@
 // The parent's tools on a real X server with a real window manager: the volume button starts the
 // desktop's mixer (or says it is missing), a second click replaces the first mixer, the mouse gate
 // starts the mouse settings only for the right password, and the goodbye closes what was opened.
+#include "DesktopStandIns.h"
 #include "SettingsFixture.h"
 
 #include "platform/MessageBox.h"
 #include "platform/system/X11SystemServices.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <csignal>
-#include <functional>
 
 namespace {
 
 class ToolsTest : public SettingsFixture {
 public:
     void SetUp() override {
-        // The desktop's tools are stand-ins under the real tools' names, found on PATH as usual.
-        ASSERT_TRUE(tools_.isValid());
-        ASSERT_TRUE(QFile::link(PIPKIN_DESKTOP_TOOL, QDir(tools_.path()).filePath("pavucontrol")));
-        ASSERT_TRUE(QFile::link(PIPKIN_DESKTOP_TOOL, QDir(tools_.path()).filePath("gnome-control-center")));
-        oldPath_ = qgetenv("PATH");
-        qputenv("PATH", (tools_.path() + ":" + oldPath_).toLocal8Bit());
+        ASSERT_TRUE(tools_.ready());
         SettingsFixture::SetUp();
         ASSERT_NE(dynamic_cast<platform::sys::X11SystemServices*>(&room().system()), nullptr)
             << "these tests need the X11 backend (run them through with_desktop.sh)";
     }
 
-    void TearDown() override {
-        for (const long pid : started_)
-            ::kill(pid_t(pid), SIGTERM);
-        SettingsFixture::TearDown();
-        qputenv("PATH", oldPath_);
-    }
-
 protected:
-    static bool waitFor(const std::function<bool()>& condition, int ms = 5000) {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < ms) {
-            if (condition())
-                return true;
-            processEventsFor(50);
-        }
-        return condition();
-    }
-
     static bool running(long pid) { return pid > 0 && ::kill(pid_t(pid), 0) == 0; }
 
     // Shown on the screen, so the window manager has taken it in, as it has long before a parent's
@@ -60,14 +34,9 @@ protected:
         return !p.readAllStandardOutput().trimmed().isEmpty();
     }
 
-    void remember(long pid) {
-        if (pid > 0)
-            started_ << pid;
-    }
+    void remember(long pid) { tools_.remember(pid); }
 
-    QTemporaryDir tools_;
-    QByteArray oldPath_;
-    QList<long> started_;
+    DesktopStandIns tools_;
 };
 
 bool showsTeddyBye(const platform::Image& picture) {
