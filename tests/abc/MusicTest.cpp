@@ -5,7 +5,7 @@ namespace {
 class MusicTest : public AbcBoardFixture {
 protected:
     // The generated tunes last a while; a tune of one note ends by itself within a few seconds.
-    void useShortTune() { ASSERT_TRUE(writeFile(startFile("music1.mid"), oneNoteTune())); }
+    void useShortTune() { ASSERT_TRUE(media_test::writeBytes(startFile("music1.mid"), media_test::oneNoteMidi())); }
     platform::MediaDevice& music() { return board().MMControl41; }
 };
 
@@ -22,7 +22,7 @@ TEST_F(MusicTest, KeepPlayingStartsTheTuneAgainAtItsEndUntilStopAndPlayOneTimeDo
     EXPECT_TRUE(music().openedFile().endsWith("music1.mid"));
     EXPECT_TRUE(music().isPlaying());
     EXPECT_EQ(music().playsStarted(), 1);
-    ASSERT_TRUE(waitUntil([&] { return music().playsStarted() == 2; }, 15000)) << "the tune did not start again";
+    ASSERT_TRUE(waitFor([&] { return music().playsStarted() == 2; }, 15000)) << "the tune did not start again";
     EXPECT_TRUE(music().isPlaying());
 
     board().Stopmusic.click();
@@ -37,7 +37,7 @@ TEST_F(MusicTest, KeepPlayingStartsTheTuneAgainAtItsEndUntilStopAndPlayOneTimeDo
     EXPECT_EQ(board().Check2.caption(), "Play 1 Time");
     board().Label7.click();
     EXPECT_EQ(music().playsStarted(), 3);
-    ASSERT_TRUE(waitUntil([&] { return !music().isPlaying(); }, 15000)) << "the tune never ended";
+    ASSERT_TRUE(waitFor([&] { return !music().isPlaying(); }, 15000)) << "the tune never ended";
     processEventsFor(500);
     EXPECT_EQ(music().playsStarted(), 3) << "a tune played once came back";
 }

@@ -4,8 +4,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <sndfile.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -24,19 +22,6 @@ std::vector<int16_t> spokenInput() {
     return samples;
 }
 
-std::vector<int16_t> readWavSamples(const QString& path, int* channels) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (!file)
-        return {};
-    std::vector<int16_t> samples(static_cast<size_t>(info.frames * info.channels));
-    const sf_count_t read = sf_readf_short(file, samples.data(), info.frames);
-    sf_close(file);
-    samples.resize(static_cast<size_t>(read * info.channels));
-    *channels = info.channels;
-    return samples;
-}
-
 // The classroom started on a chosen SDL audio driver: "disk" captures from a file and writes what it
 // plays to another, a driver that does not exist stands for a machine without sound.
 class AudioDriverFixture : public AbcBoardFixture {
@@ -44,9 +29,9 @@ protected:
     virtual const char* driver() const = 0;
     void SetUp() override {
         ASSERT_TRUE(audioDir_.isValid());
-        ASSERT_TRUE(writeFile(audioDir_.filePath("in.raw"),
-                              QByteArray(reinterpret_cast<const char*>(input_.data()),
-                                         static_cast<qsizetype>(input_.size() * sizeof(int16_t)))));
+        ASSERT_TRUE(media_test::writeBytes(audioDir_.filePath("in.raw"),
+                                           QByteArray(reinterpret_cast<const char*>(input_.data()),
+                                                      static_cast<qsizetype>(input_.size() * sizeof(int16_t)))));
         // The audio system reads these when its first device opens, so they go before the classroom.
         setenv("SDL_AUDIODRIVER", driver(), 1);
         setenv("SDL_DISKAUDIOFILE", QFile::encodeName(audioDir_.filePath("out.raw")).constData(), 1);
@@ -103,7 +88,7 @@ TEST_F(DiskAudioTest, RecordingCountsToFiveThenSavesWhatTheMicrophoneHeard) {
     recordAndCountToFive();
     EXPECT_TRUE(board().MMControl27.isRecording());
     const auto wanted = static_cast<qint64>(input_.size() / 2 + 2205);
-    ASSERT_TRUE(waitUntil([&] { return board().MMControl27.device().recordedFrames() >= wanted; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return board().MMControl27.device().recordedFrames() >= wanted; }, 5000));
 
     board().Timer1.fireNow();
 
@@ -113,7 +98,7 @@ TEST_F(DiskAudioTest, RecordingCountsToFiveThenSavesWhatTheMicrophoneHeard) {
     EXPECT_FALSE(board().MMControl27.isRecording());
     EXPECT_TRUE(board().Text1.hasFocus());
     int channels = 0;
-    const std::vector<int16_t> saved = readWavSamples(voice, &channels);
+    const std::vector<int16_t> saved = media_test::readWav(voice, &channels);
     EXPECT_EQ(channels, 2);
     ASSERT_GE(saved.size(), input_.size());
     for (size_t i = 0; i < saved.size(); ++i) {
