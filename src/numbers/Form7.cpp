@@ -318,19 +318,8 @@ void Form7::keyboardMenu_Click() {
         mouseOnly->setVisible(false);
     for (Control* keyboardOnly : std::initializer_list<Control*>{&Text1, &Text2, &multiButton, &Equalbutton})
         keyboardOnly->setVisible(true);
-    timesPressed = 0;
-    showAddition(false);
-    enteringSecond = 0;
-    digitCount = 0;
-    enteringFirst = -1;
     setDigitsVisible(false);
-    firstFactor = secondFactor = product = 0;
-    for (Label* emptied : {&LabelFirst, &LabelSecond, &LabelTotal})
-        emptied->setCaption({});
-    Text1.setText({});
-    Text2.setText({});
-    clearAdditionColumn();
-    Text1.setFocus();
+    forgetProblem();
     LabelInst.setCaption(enterANumber);
     LabelInst.setVisible(true);
     Text1.setFocus();
@@ -346,9 +335,12 @@ void Form7::mousemenu_Click() {
     setDigitsVisible(true);
     for (Control* keyboardOnly : std::initializer_list<Control*>{&Text1, &Text2, &multiButton, &Equalbutton})
         keyboardOnly->setVisible(false);
+    forgetProblem();
+}
+
+// Switching between mouse and keyboard starts the problem afresh.
+void Form7::forgetProblem() {
     timesPressed = 0;
-    for (Label& addend : LabelShowAdd)
-        addend.setVisible(false);
     showAddition(false);
     enteringSecond = 0;
     enteringFirst = -1;

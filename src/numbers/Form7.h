@@ -69,6 +69,7 @@ private:
     void setDigitsVisible(bool visible);
     void showAddition(bool shown);
     void clearAdditionColumn();
+    void forgetProblem();
     void fillAdditionColumn();
     void Command1_Click(int index);
     void Command2_Click();

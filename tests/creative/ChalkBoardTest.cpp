@@ -22,10 +22,10 @@ using platform::Screen;
 
 namespace {
 
-constexpr OleColor black = rgb(0, 0, 0);
-constexpr OleColor white = rgb(255, 255, 255);
-constexpr OleColor red = rgb(255, 0, 0);
-constexpr OleColor green = rgb(0, 255, 0);
+using platform::colors::black;
+using platform::colors::green;
+using platform::colors::red;
+using platform::colors::white;
 
 class ChalkBoardTest : public ClassroomFixture {
 protected:
