@@ -179,10 +179,8 @@ void collectControls(platform::Container& container, std::vector<platform::Contr
 }
 
 platform::Form* visibleBoard() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* form = dynamic_cast<platform::Form*>(w); form && form->isVisible() && form->windowTitle() != "   ABCs by Tobble")
-            return form;
-    return nullptr;
+    platform::Form* front = platform::Form::frontBoard();
+    return front && front->caption() != "   ABCs by Tobble" ? front : nullptr;
 }
 
 // One click on a random control of the board showing (or the ABCs board back when none shows).
@@ -321,4 +319,8 @@ QStringList measureInProcess(const QString& startDir) {
 
 QStringList measureMemory(const QString& startDir) {
     return inClassroom(startDir, [](Classroom& room) { return memory(room); });
+}
+
+QStringList measureBoardSwitch(const QString& startDir) {
+    return inClassroom(startDir, [](Classroom& room) { return boardSwitch(room); });
 }

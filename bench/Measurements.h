@@ -6,6 +6,10 @@ QStringList measureStartup(const QString& program, const QString& startDir, cons
 QStringList measureIdle(const QString& program, const QString& startDir);
 QStringList measureInProcess(const QString& startDir);
 QStringList measureMemory(const QString& startDir);
+QStringList measureBoardSwitch(const QString& startDir);
+
+class Classroom;
+QStringList boardSwitch(Classroom& room);
 
 double median(QList<double> values);
 QString row(const QString& figure, const QString& value, const QString& comparison, const QString& note);

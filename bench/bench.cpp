@@ -24,9 +24,11 @@ int main(int argc, char* argv[]) {
         rows = measureInProcess(args[0]);
     else if (mode == "memory" && args.size() == 1)
         rows = measureMemory(args[0]);
+    else if (mode == "switch" && args.size() == 1)
+        rows = measureBoardSwitch(args[0]);
     else {
         std::fprintf(stderr, "usage: pipkin-bench startup PROGRAM START_DIR FLOOR | idle PROGRAM START_DIR | "
-                             "inprocess START_DIR | memory START_DIR\n");
+                             "inprocess START_DIR | memory START_DIR | switch START_DIR\n");
         return 2;
     }
     QTextStream out(stdout);

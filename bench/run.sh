@@ -26,6 +26,7 @@ cp -r "$build/start" "$work/start"
     "$build/bench/pipkin-bench" idle "$build/pipkins-classroom" "$work/start"
     "$build/bench/pipkin-bench" inprocess "$build/start"
     "$build/bench/pipkin-bench" memory "$build/start"
+    "$build/bench/pipkin-bench" switch "$build/start"
 } | tee "$out.new"
 {
     echo "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, $(awk '/MemTotal/{printf "%.0f GiB", $2/1048576}' /proc/meminfo);"

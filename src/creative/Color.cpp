@@ -31,6 +31,9 @@ Color::Color(Classroom& room_)
         bar->setLargeChange(10);
     }
     resize(Screen::toPixels(5280), Screen::toPixels(4695));
+    // Over the middle of the ChalkBoard, where the child is looking.
+    const QSize size = QWidget::size();
+    QWidget::move((Screen::pixels().width() - size.width()) / 2, (Screen::pixels().height() - size.height()) / 2);
     connectHandlers();
 }
 
@@ -87,11 +90,11 @@ void Color::Picture1_Click() {
     room.form3().show();
 }
 
-// Another window of the classroom came to the front: the mixer steps aside. Another program
-// taking the front leaves it open.
+// Another board of the classroom came to the front: the mixer steps aside. Another program taking
+// the front leaves it open.
 void Color::Form_Deactivate() {
-    const QWidget* active = QApplication::activeWindow();
-    if (active && active != this)
+    const Form* front = frontBoard();
+    if (front && front != this)
         hide();
 }
 

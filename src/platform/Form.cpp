@@ -2,12 +2,10 @@
 
 #include "platform/EventBridge.h"
 #include "platform/Screen.h"
+#include "platform/Stage.h"
 #include "platform/UserInput.h"
 
 #include <QApplication>
-#include <QBackingStore>
-#include <QCloseEvent>
-#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QVariant>
@@ -19,19 +17,48 @@ const char* const formProperty = "pipkinForm";
 } // namespace
 
 Form::Form(const QString& caption, OleColor backColor)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), client_(new QWidget(this)),
-      back_(backColor), layoutGeneration_(Screen::generation()) {
+    : QMainWindow(&Stage::acquire(), Qt::Widget), client_(new QWidget(this)),
+      bridge_(new EventBridge(client_, *this, nullptr, true, false)), back_(backColor),
+      layoutGeneration_(Screen::generation()) {
+    // A main window always makes itself a window of its own: a board is a page of the classroom's.
+    setWindowFlags(Qt::Widget);
+    // Boards are created hidden: the window shows only the pages shown explicitly.
+    QMainWindow::setVisible(false);
     setWindowTitle(caption);
     setCentralWidget(client_);
     client_->setProperty(formProperty, QVariant::fromValue(quintptr(this)));
     client_->setAutoFillBackground(true);
     client_->setFocusPolicy(Qt::ClickFocus);
-    new EventBridge(client_, *this, nullptr, true, false);
     setBackColor(backColor);
     qApp->installEventFilter(this);
 }
 
-Form::~Form() { qApp->removeEventFilter(this); }
+Form::~Form() {
+    qApp->removeEventFilter(this);
+    Deactivate.connect({}); // the board's own handlers are gone already
+    // Out of the window before it may go with the last board, so the window never deletes a board.
+    QMainWindow::setVisible(false);
+    if (Stage* stage = Stage::instance())
+        stage->pageHidden(*this);
+    setParent(nullptr);
+    Stage::release();
+}
+
+Form* Form::frontBoard() {
+    const Stage* stage = Stage::instance();
+    return stage ? stage->front() : nullptr;
+}
+
+void Form::setVisible(bool visible) {
+    Stage& stage = *Stage::instance();
+    if (visible) {
+        QMainWindow::setVisible(true);
+        stage.pageShown(*this);
+    } else {
+        QMainWindow::setVisible(false);
+        stage.pageHidden(*this);
+    }
+}
 
 Form* Form::fromClient(const QWidget* widget) {
     if (!widget)
@@ -85,6 +112,8 @@ void Form::layOutClient() {
     }
 }
 
+void Form::setEveryPressDraws(bool draws) { bridge_->setDoubleClickPresses(draws); }
+
 void Form::setBackColor(OleColor color) {
     back_ = color;
     QPalette pal = client_->palette();
@@ -111,10 +140,10 @@ void Form::unload() {
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+    if (redirecting_ || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
         return false;
     auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->window() != this || !w->isEnabled())
+    if (!w || Stage::pageOf(w) != this || !w->isEnabled())
         return false;
     // A key reaches the board once: at the widget it was sent to, before that widget sees it.
     // Keys a control ignores travel on to its parents; those later stops are not new keys.
@@ -125,35 +154,34 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     int code = keyCodeOf(key);
     const int shift = shiftStateOf(key->modifiers());
-    if (event->type() == QEvent::KeyPress)
-        KeyDown(code, shift);
-    else
+    if (event->type() == QEvent::KeyRelease) {
         KeyUp(code, shift);
-    return code == 0;
+        return code == 0;
+    }
+    KeyDown(code, shift);
+    return code == 0 || redirectToNewFocus(w, *key);
 }
 
-void Form::closeEvent(QCloseEvent* event) {
-    // The window system's close request (a close button, Alt+F4) never removes a board: the child
-    // would be left without a way back. The program ends only through its own farewell.
-    event->ignore();
+// The board's key preview may move the focus (the ABCs board sends every key to its typing box): the
+// key that moved it is then the first key of the widget that has the focus now, not lost on the one
+// it left.
+bool Form::redirectToNewFocus(const QWidget* from, const QKeyEvent& key) {
+    QWidget* now = focusedWidget();
+    if (!now || now == from || !now->isVisible() || !now->isEnabled())
+        return false;
+    QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.nativeScanCode(), key.nativeVirtualKey(),
+                   key.nativeModifiers(), key.text(), key.isAutoRepeat(), key.count());
+    redirecting_ = true;
+    QApplication::sendEvent(now, &copy);
+    redirecting_ = false;
+    return true;
 }
 
 void Form::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        Deactivate();
-}
-
-// Every shown board keeps a backing store the size of the screen (8 MB at 1920 x 1080, in X shared
-// memory) until it is destroyed, and the classroom shows one board at a time: a hidden board gives
-// its store up. Showing it again repaints it whole at full size, exactly as its first showing did.
-// A board hidden by the window system (minimised: a spontaneous hide) is left as it was.
-void Form::hideEvent(QHideEvent* event) {
-    QMainWindow::hideEvent(event);
-    if (event->spontaneous())
-        return;
-    if (QBackingStore* store = backingStore(); store && store->size() != QSize(1, 1))
-        store->resize(QSize(1, 1));
+    if (event->type() == QEvent::WindowTitleChange)
+        if (Stage* stage = Stage::instance())
+            stage->pageCaptionChanged(*this);
 }
 
 void Form::resizeEvent(QResizeEvent* event) {

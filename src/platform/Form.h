@@ -1,11 +1,13 @@
 #pragma once
-// A board: a top-level window with a caption and no window buttons, a coloured client area that
-// holds the controls, an optional menu bar, and the board events. Positions and sizes in twips.
+// A board: a page of the classroom's one full-screen window (Stage) with a caption, a coloured client
+// area that holds the controls, an optional menu bar, and the board events. Showing a board brings it
+// to the front of the window; its caption is then the window's title. Positions and sizes in twips.
 #include "platform/Colors.h"
 #include "platform/Container.h"
 #include "platform/InputEvents.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMainWindow>
 
 namespace platform {
@@ -46,15 +48,24 @@ public:
     void setMouseIcon(const QCursor& cursor);
     QCursor pointerCursor() const { return client_->cursor(); }
 
+    // The board draws with the mouse: every press starts a stroke, also the second of a double-click.
+    void setEveryPressDraws(bool draws);
+
     bool keyPreview() const { return keyPreview_; }
     void setKeyPreview(bool preview) { keyPreview_ = preview; }
 
     // The widget that has the keyboard focus in this board (also while the board is not active).
     QWidget* focusedWidget() const { return QMainWindow::focusWidget(); }
 
+    // The board in front of the classroom's window, the one the child is on; none while none shows.
+    static Form* frontBoard();
+    bool isFront() const { return frontBoard() == this; }
+    void setVisible(bool visible) override;
+
     // Runs the board's unload event and hides it; the board object lives on.
     void unload();
     Event<> Unload;
+    // Another board of the classroom came to the front of this one.
     Event<> Deactivate;
     Event<> Resize;
 
@@ -70,20 +81,21 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* keyTarget();
+    bool redirectToNewFocus(const QWidget* from, const QKeyEvent& key);
     void layOutClient();
     QWidget* client_;
+    EventBridge* bridge_;
     OleColor back_;
     OleColor fore_ = colors::windowText;
     int pointer_ = 0;
     QCursor customCursor_;
     bool keyPreview_ = false;
+    bool redirecting_ = false;
     int layoutGeneration_;
 };
 

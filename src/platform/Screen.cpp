@@ -41,6 +41,8 @@ int Screen::fontPixels(double points) { return std::max(1, int(std::lround(point
 
 int Screen::generation() { return scaleGeneration; }
 
+void Screen::noteScreenChanged() { ++scaleGeneration; }
+
 QStringList Screen::fonts() { return QFontDatabase::families(); }
 
 } // namespace platform

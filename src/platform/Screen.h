@@ -24,6 +24,8 @@ public:
     static int fontPixels(double points);
     // Changes whenever the scale may have changed, so containers know to lay out again.
     static int generation();
+    // The real screen changed size (a new monitor, xrandr): the scale follows it.
+    static void noteScreenChanged();
     static QStringList fonts();
 };
 

@@ -10,6 +10,7 @@
 #include "numbers/Form7.h"
 #include "numbers/Form8.h"
 #include "numbers/form9.h"
+#include "platform/Stage.h"
 #include "platform/system/SystemServices.h"
 #include "settings/Form10.h"
 #include "settings/Module1.h"
@@ -56,6 +57,9 @@ void Classroom::loadBoards() {
     load(form9_);
     form10_ = std::make_unique<Form10>(*this);
     load(form10_);
+    // A new screen size (another monitor, a changed resolution) re-fits every board at once, as the
+    // title screen's re-fit does: no board is left larger or smaller than the screen.
+    platform::Stage::instance()->ScreenChanged.connect([this] { fitAllBoards(); });
 }
 
 Color& Classroom::color() {
@@ -67,14 +71,15 @@ Color& Classroom::color() {
 }
 
 void Classroom::comeForward() {
-    for (platform::Form* board : std::initializer_list<platform::Form*>{
-             form1_.get(), form2_.get(), form3_.get(), form5_.get(), form6_.get(), readMe_.get(), form7_.get(),
-             form8_.get(), form9_.get(), form10_.get()}) {
-        if (board && board->isVisible()) {
-            board->raise();
-            board->activateWindow();
-        }
+    if (platform::Stage* stage = platform::Stage::instance()) {
+        stage->raise();
+        stage->activateWindow();
     }
+}
+
+void Classroom::closeLaunchedTools() {
+    if (form1_)
+        form1_->closeLaunchedTools();
 }
 
 void Classroom::fitAllBoards() {

@@ -52,6 +52,8 @@ public:
     void loadBoards();
     // Brings the board the child is on to the front (a second start of the classroom asks for it).
     void comeForward();
+    // Closes the volume mixer and mouse settings a parent opened (the program is ending by a signal).
+    void closeLaunchedTools();
     // The title screen's re-fit, board by board in the start-up order.
     void fitAllBoards();
 

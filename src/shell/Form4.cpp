@@ -13,8 +13,6 @@ constexpr int titleHeight = 400;
 Form4::Form4(Classroom& room_)
     : platform::Form("   ABCs by Tobble", platform::rgb(0, 0, 128)),
       Image1(this, {0, 0, 7500, 6000}, true, "Pipkin's Classroom title picture"), room(room_) {
-    // The title screen only shows a picture: it never takes the keyboard from the boards in front.
-    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     MouseMove.connect([this](int, int, int, int) { Form_MouseMove(); });
     Image1.MouseMove.connect([this](int, int, int, int) { Form_MouseMove(); });
 }

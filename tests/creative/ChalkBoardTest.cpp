@@ -56,9 +56,9 @@ protected:
     // A real mouse: the event goes to the board's window, and Qt finds the widget under the pointer
     // (or the widget that holds the pressed button) as it does for the hardware mouse.
     void windowMouse(QEvent::Type type, QPoint clientPixel, Qt::MouseButtons buttons) {
-        QWindow* window = board().windowHandle();
+        QWindow* window = board().window()->windowHandle();
         ASSERT_NE(window, nullptr);
-        const QPoint p = board().client()->mapTo(&board(), clientPixel);
+        const QPoint p = board().client()->mapTo(board().window(), clientPixel);
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, p, window->mapToGlobal(p), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(window, &event);

@@ -7,6 +7,8 @@
 #include "platform/Screen.h"
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QWindow>
 
 using platform::OleColor;
 using platform::rgb;
@@ -106,11 +108,20 @@ TEST_F(CustomColorTest, ReopeningShowsTheLevelsSetLastTime) {
     EXPECT_EQ(mixer().Picture1.backColor(), rgb(190, 50, 190));
 }
 
-TEST_F(CustomColorTest, AnotherClassroomWindowComingToTheFrontHidesTheMixerAndKeepsNothing) {
-    QApplication::setActiveWindow(&mixer());
-    ASSERT_TRUE(mixer().isActiveWindow());
+TEST_F(CustomColorTest, APressOnTheChalkBoardAroundItHidesTheMixerAndKeepsNothing) {
+    ASSERT_TRUE(mixer().isFront());
     const OleColor chalkBefore = chalk().colorc;
-    QApplication::setActiveWindow(&chalk());
+    // As the hardware mouse does it: the press goes to the classroom's window, and Qt finds the board.
+    QWidget* window = chalk().window();
+    const QPoint corner = chalk().client()->mapTo(window, QPoint(3, 3));
+    ASSERT_FALSE(mixer().geometry().contains(corner)) << "the mixer covers the spot pressed";
+    QMouseEvent press(QEvent::MouseButtonPress, corner, window->mapToGlobal(corner), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, corner, window->mapToGlobal(corner), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window->windowHandle(), &press);
+    QApplication::sendEvent(window->windowHandle(), &release);
+    EXPECT_TRUE(chalk().isFront());
     EXPECT_FALSE(mixer().isVisible());
     EXPECT_EQ(chalk().colorc, chalkBefore);
     EXPECT_EQ(chalk().CustomColor.backColor(), rgb(192, 192, 192));

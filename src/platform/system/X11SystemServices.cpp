@@ -59,7 +59,8 @@ bool X11SystemServices::eventFilter(QObject* watched, QEvent* event) {
 X11SystemServices::~X11SystemServices() { releaseKeyLock(); }
 
 void X11SystemServices::engageKeyLock(QWidget* window) {
-    lockWindow_ = window;
+    // The grab belongs to a window of the X server, never to a widget inside one.
+    lockWindow_ = window ? window->window() : nullptr;
     engaged_ = true;
     grab();
     regrab_.start();
@@ -95,7 +96,13 @@ void X11SystemServices::grab() {
     if (!engaged_ || QApplication::activePopupWidget())
         return;
     QWidget* window = grabWindow();
-    if (!window) {
+    // A tool the parent opened (the volume mixer, the mouse settings) has the focus: its keys are the
+    // parent's and go to it, not to the board behind it. The grab comes back once the tool is left.
+    if (!window || anotherProgramHasFocus()) {
+        if (grabbed_) {
+            xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
+            xcb_flush(connection_);
+        }
         grabbed_ = false;
         return;
     }
@@ -127,6 +134,25 @@ void X11SystemServices::keepFocus() {
     xcb_configure_window(connection_, xcb_window_t(front->winId()), XCB_CONFIG_WINDOW_STACK_MODE, &above);
     xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_PARENT, xcb_window_t(front->winId()), XCB_CURRENT_TIME);
     xcb_flush(connection_);
+}
+
+bool X11SystemServices::anotherProgramHasFocus() {
+    Freed<xcb_get_input_focus_reply_t> focus{
+        xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr)};
+    if (!focus)
+        return false;
+    const std::vector<xcb_window_t> clients = clientWindows();
+    for (xcb_window_t w = focus->focus; w != XCB_NONE && w != XCB_INPUT_FOCUS_POINTER_ROOT && w != root_;) {
+        if (isOurs(w))
+            return false;
+        if (std::find(clients.begin(), clients.end(), w) != clients.end())
+            return true;
+        Freed<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(connection_, xcb_query_tree(connection_, w), nullptr)};
+        if (!tree)
+            break;
+        w = tree->parent;
+    }
+    return false;
 }
 
 bool X11SystemServices::focusIsElsewhere(xcb_window_t front) {

@@ -37,6 +37,7 @@ private:
     void keepFocus();
     QWidget* frontWindow();
     bool focusIsElsewhere(xcb_window_t front);
+    bool anotherProgramHasFocus();
     QWidget* grabWindow() const;
     xcb_atom_t atom(const char* name);
     std::vector<xcb_window_t> clientWindows();
