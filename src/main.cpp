@@ -13,9 +13,12 @@ int main(int argc, char* argv[]) {
         return 0;
     Classroom room;
     SingleInstance only([&room] { room.comeForward(); });
-    // Leaving the event loop lets the classroom go as at its farewell: devices closed, the
-    // keyboard given back.
-    EndOnSignal endOnSignal([] { QApplication::exit(0); });
+    // Leaving the event loop lets the classroom go as at its farewell: the tools it opened closed,
+    // devices closed, the keyboard given back.
+    EndOnSignal endOnSignal([&room] {
+        room.closeLaunchedTools();
+        QApplication::exit(0);
+    });
     room.start();
     return QApplication::exec();
 }

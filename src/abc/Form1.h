@@ -227,6 +227,8 @@ public:
 
     // Says goodbye and ends the program; the exit gate joins it after the big label is set.
     void farewell(int fromStep = 1);
+    // The tools a parent opened go when the classroom goes, also when a signal ends it.
+    void closeLaunchedTools();
 
 private:
     void setDesignState();

@@ -57,3 +57,9 @@ void Form1::farewell(int fromStep) {
         room.module1().closeMouseWindow();
     platform::Runtime::endProgram(0);
 }
+
+void Form1::closeLaunchedTools() {
+    closeVolumeMixer();
+    if (room.module1().MouseAppid != 0)
+        room.module1().closeMouseWindow();
+}

@@ -204,12 +204,15 @@ void Form1::AllMenusaon_Click() {
 
 void Form1::MenuExitpw_Click() { room.form10().showSetPassword(); }
 
-// A mixer opened before is closed first, by its own window only.
+// A mixer opened before is closed first, by its own window; one still opening (a quick second
+// click) has no window yet and is asked to end, so two mixers never stay open.
 void Form1::closeVolumeMixer() {
     if (MyAppid == 0)
         return;
     if (room.system().activateTask(MyAppid))
         room.system().closeActivatedWindow();
+    else
+        platform::sys::SystemServices::endTask(MyAppid);
     MyAppid = 0;
 }
 

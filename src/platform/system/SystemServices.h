@@ -33,6 +33,9 @@ public:
     // Asks the window last activated to close (the desktop's Alt+F4), and only that window: never
     // one of the classroom's own. False when there is none.
     virtual bool closeActivatedWindow() = 0;
+    // Asks a tool the classroom started to end, for when its window cannot be reached (it is still
+    // opening). Only a task id that runProgram returned; false when there is no such process.
+    static bool endTask(long taskId);
 };
 
 // The backend for desktops the classroom cannot steer: nothing is locked, nothing is started.
