@@ -129,9 +129,13 @@ QFont Control::scaledFont() const {
 void Control::applyAppearance() {
     QPalette pal = widget_->palette();
     const QColor fore = toQColor(fore_);
-    pal.setColor(QPalette::WindowText, fore);
-    pal.setColor(QPalette::ButtonText, fore);
-    pal.setColor(QPalette::Text, fore);
+    // The text colour is the control's while it can be used; a disabled control keeps the toolkit's
+    // greyed text, so a child and a parent can see which keys do nothing.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(group, QPalette::WindowText, fore);
+        pal.setColor(group, QPalette::ButtonText, fore);
+        pal.setColor(group, QPalette::Text, fore);
+    }
     if (backSet_) {
         const QColor back = toQColor(back_);
         pal.setColor(QPalette::Window, back);
