@@ -11,11 +11,18 @@
 
 namespace platform {
 namespace {
+// The toolkit's own edit menu (Undo, Redo, Cut, ...) is not for a child: it opens on a right click
+// or the context-menu key and then swallows every key until Escape.
 QWidget* makeEditor(TextBox::Lines lines, QWidget* parent) {
-    if (lines == TextBox::Lines::single)
-        return new QLineEdit(parent);
+    if (lines == TextBox::Lines::single) {
+        auto* edit = new QLineEdit(parent);
+        edit->setContextMenuPolicy(Qt::PreventContextMenu);
+        return edit;
+    }
     auto* edit = new QPlainTextEdit(parent);
     edit->setVerticalScrollBarPolicy(lines == TextBox::Lines::multi ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+    edit->setContextMenuPolicy(Qt::PreventContextMenu);
+    edit->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
     return edit;
 }
 } // namespace
