@@ -80,9 +80,10 @@ void Form3::setUpLook() {
 }
 
 void Form3::connectHandlers() {
+    setEveryPressDraws(true);
     Unload.connect([this] { Form_Unload(); });
     MouseDown.connect([this](int, int, int x, int y) { Form_MouseDown(x, y); });
-    MouseMove.connect([this](int, int, int x, int y) { Form_MouseMove(x, y); });
+    MouseMove.connect([this](int buttons, int, int x, int y) { Form_MouseMove(buttons, x, y); });
     MouseUp.connect([this](int, int, int, int) { Form_MouseUp(); });
     White.Click.connect([this] { White_Click(); });
     black.Click.connect([this] { black_Click(); });

@@ -75,7 +75,7 @@ private:
     void connectMenus();
     void Form_Unload();
     void Form_MouseDown(int x, int y);
-    void Form_MouseMove(int x, int y);
+    void Form_MouseMove(int buttons, int x, int y);
     void Form_MouseUp();
     void White_Click();
     void black_Click();

@@ -17,7 +17,11 @@ void Form3::Form_MouseDown(int x, int y) {
     canvas.line(penAt_, {x, y});
 }
 
-void Form3::Form_MouseMove(int x, int y) {
+void Form3::Form_MouseMove(int buttons, int x, int y) {
+    // No button is held, yet a stroke is still going: its release never arrived (it happened where
+    // the board could not see it). The stroke ended there; the pointer must not drag a line along.
+    if (buttons == 0)
+        PaintNow = 0;
     takePen();
     if (PaintNow != 0) {
         canvas.line(penAt_, {x, y});

@@ -153,6 +153,8 @@ bool EventBridge::mouse(QMouseEvent* event, QPoint p) {
             return true;
         // The release after a double-click ends it; it is not a second click.
         pressedInside_ = false;
+        if (doubleClickPresses_)
+            events_.MouseDown(buttonOf(event->button()), shift, x, y);
         if (clickOnRelease_)
             events_.DblClick();
         return false;

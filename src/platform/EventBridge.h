@@ -28,6 +28,8 @@ public:
     // Mouse events on a child that covers the control (a text area's viewport) are the control's
     // too: reported as if they happened on the control, then left to the child.
     void reportMouseFrom(QWidget* surface);
+    // The second press of a double-click is a press too (a drawing surface starts a stroke with it).
+    void setDoubleClickPresses(bool presses) { doubleClickPresses_ = presses; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,6 +45,7 @@ private:
     bool handlesKeys_;
     bool pressedInside_ = false;
     bool dragging_ = false;
+    bool doubleClickPresses_ = false;
 };
 
 } // namespace platform

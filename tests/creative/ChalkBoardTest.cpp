@@ -1,4 +1,5 @@
 #include "ClassroomFixture.h"
+#include "RealInput.h"
 
 #include "abc/Form1.h"
 #include "creative/Form2.h"
@@ -175,6 +176,69 @@ TEST_F(ChalkBoardTest, TheMakeColorBoxOpensTheMixerWhenThePointerPressesOnIt) {
     windowMouse(QEvent::MouseButtonPress, centre, Qt::LeftButton);
     windowMouse(QEvent::MouseButtonRelease, centre, Qt::NoButton);
     EXPECT_TRUE(room().color().isVisible());
+}
+
+// Whatever the child did just before, the next press starts a stroke and the drag draws it: the
+// mouse as the hardware delivers it, with its timestamps, so two quick presses are a double-click.
+struct BeforeTheStroke {
+    const char* name;
+    void (*act)(Form3&, QPoint strokeStart);
+};
+
+void PrintTo(const BeforeTheStroke& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class StrokeAfter : public ChalkBoardTest, public testing::WithParamInterface<BeforeTheStroke> {};
+
+TEST_P(StrokeAfter, IsDrawnWholeAndEndsOnRelease) {
+    board().Large.click();
+    board().Yellow.click();
+    GetParam().act(board(), {60, 80});
+    QWidget* surface = board().client();
+    realinput::press(surface, {60, 80}, 250);
+    for (int x = 80; x <= 300; x += 20)
+        realinput::move(surface, {x, 80}, Qt::LeftButton);
+    realinput::release(surface, {300, 80});
+    realinput::move(surface, {300, 200}, Qt::NoButton);
+    const QImage image = seen();
+    const OleColor yellow = rgb(255, 255, 0);
+    for (int x = 60; x <= 300; ++x)
+        ASSERT_EQ(at(image, {x, 80}), yellow) << "gap at x " << x;
+    EXPECT_EQ(board().PaintNow, 0);
+    EXPECT_NE(at(image, {300, 160}), yellow) << "the line followed the pointer after the release";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WhatCameJustBefore, StrokeAfter,
+    testing::Values(BeforeTheStroke{"AClickOnAColourBox", [](Form3& b, QPoint) { realinput::click(b.Yellow.widget()); }},
+                    BeforeTheStroke{"AClickOnAWidth", [](Form3& b, QPoint) { realinput::click(b.small.widget()); }},
+                    BeforeTheStroke{"AClickOnTheBoard",
+                                    [](Form3& b, QPoint start) {
+                                        realinput::press(b.client(), start);
+                                        realinput::release(b.client(), start);
+                                    }},
+                    // The stroke's own press is then the second press of a double-click.
+                    BeforeTheStroke{"AClickOnTheSameSpot",
+                                    [](Form3& b, QPoint start) {
+                                        realinput::press(b.client(), start);
+                                        realinput::release(b.client(), start);
+                                        realinput::move(b.client(), start, Qt::NoButton, 5);
+                                    }}),
+    [](const testing::TestParamInfo<BeforeTheStroke>& param) { return std::string(param.param.name); });
+
+TEST_F(ChalkBoardTest, AStrokeWhoseReleaseWasLostEndsAtTheNextMoveWithoutAButton) {
+    board().Large.click();
+    QWidget* surface = board().client();
+    realinput::press(surface, {60, 80});
+    realinput::move(surface, {200, 80}, Qt::LeftButton);
+    // The release happened where the board never heard of it; the pointer moves on with no button.
+    realinput::move(surface, {200, 300}, Qt::NoButton);
+    realinput::move(surface, {400, 300}, Qt::NoButton);
+    const QImage image = seen();
+    EXPECT_EQ(at(image, {150, 80}), white);
+    EXPECT_EQ(at(image, {300, 300}), black) << "a line followed the pointer with no button held";
+    EXPECT_EQ(board().PaintNow, 0);
 }
 
 TEST_F(ChalkBoardTest, BlackChalkOnTheBlackBoardShowsNothing) {

@@ -1,5 +1,7 @@
 #include "ClassroomFixture.h"
 
+#include <QImage>
+
 #include "abc/Form1.h"
 #include "creative/Form2.h"
 #include "numbers/Form5.h"
@@ -108,6 +110,28 @@ TEST_F(MultiplyBoardTest, StartsInMouseInputWithTheSignsLocked) {
     EXPECT_FALSE(board().LabelInst.visible());
     EXPECT_EQ(board().keyboardMode, 0);
     EXPECT_EQ(board().nowDir, startDir());
+}
+
+// What the child sees of a key that does nothing: the locked "x" is drawn greyed, unlike the same
+// key once it can be pressed.
+TEST_F(MultiplyBoardTest, ALockedKeyLooksLocked) {
+    platform::CommandButton& times = board().Command2;
+    ASSERT_FALSE(times.enabled());
+    // The caption's own colour, pixel by pixel: the text of a usable key is drawn in it.
+    const auto inTextColour = [&] {
+        const QImage image = times.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb text = platform::toQColor(times.foreColor()).rgb();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, y) == text ? 1 : 0;
+        return count;
+    };
+    const int locked = inTextColour();
+    times.setEnabled(true);
+    const int usable = inTextColour();
+    ASSERT_GT(usable, 20) << "the usable key shows its caption";
+    EXPECT_LT(locked, usable / 4) << "the locked key's caption is drawn as the usable one's";
 }
 
 TEST_F(MultiplyBoardTest, KeyboardBoxesTakeOnlyDigits) {
