@@ -1,0 +1,8 @@
+#pragma once
+// The sway this test program runs in: started before the application connects to it, so the
+// classroom's services meet a real compositor. Null when sway is not installed.
+class HeadlessCompositor;
+
+HeadlessCompositor* swaySession();
+// The test program itself, to run it again as a client of another compositor.
+const char* testProgram();
