@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
@@ -32,6 +33,7 @@ HeadlessCompositor::HeadlessCompositor() {
                 qWarning("could not hand %s to nobody", sub);
     }
     process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.setWorkingDirectory(dir_.path());
 }
 
 HeadlessCompositor::~HeadlessCompositor() {
@@ -104,6 +106,15 @@ bool HeadlessCompositor::waitForSocket(int timeoutMs) {
         }
     }
     return false;
+}
+
+QString HeadlessCompositor::shareProgram(const QString& program) {
+    const QString copy = path(dir_, QFileInfo(program).fileName());
+    QFile::remove(copy);
+    if (!QFile::copy(program, copy))
+        return {};
+    ::chmod(copy.toLocal8Bit().constData(), 0755);
+    return copy;
 }
 
 QString HeadlessCompositor::runInCage(const QStringList& command, int timeoutMs) {

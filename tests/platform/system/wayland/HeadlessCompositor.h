@@ -17,6 +17,8 @@ public:
     static bool installed(const QString& program);
     // Starts sway with these configuration lines and waits for its socket; false when it never came.
     bool startSway(const QStringList& config);
+    // A copy of a program the compositor's user can run (the build may sit in a folder closed to it).
+    QString shareProgram(const QString& program);
     // Runs `command` alone in cage until it ends; cage's and the command's output, merged.
     QString runInCage(const QStringList& command, int timeoutMs);
 

@@ -211,7 +211,9 @@ TEST(CompositorWithoutTheProtocol, RunsAndSaysSoOnce) {
         GTEST_SKIP() << "sway is not installed (scripts/setup.sh installs it)";
     ASSERT_TRUE(HeadlessCompositor::installed("cage")) << "cage is the compositor without keyboard-shortcuts-inhibit";
     HeadlessCompositor cage;
-    const QString output = cage.runInCage({QString::fromLocal8Bit(testProgram()), "--probe"}, 30000);
+    const QString probe = cage.shareProgram(QCoreApplication::applicationFilePath());
+    ASSERT_FALSE(probe.isEmpty());
+    const QString output = cage.runInCage({probe, "--probe"}, 30000);
     // Left to itself in a Wayland session Qt chooses its Wayland platform, and the services follow.
     EXPECT_TRUE(output.contains("platform wayland\n")) << output.toStdString();
     EXPECT_TRUE(output.contains("backend wayland\n")) << output.toStdString();

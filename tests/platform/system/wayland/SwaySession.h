@@ -4,5 +4,3 @@
 class HeadlessCompositor;
 
 HeadlessCompositor* swaySession();
-// The test program itself, to run it again as a client of another compositor.
-const char* testProgram();

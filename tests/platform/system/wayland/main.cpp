@@ -19,7 +19,6 @@
 
 namespace {
 HeadlessCompositor* session = nullptr;
-const char* self = nullptr;
 
 // Every binding the tests press: each touches the marker named after it.
 const QStringList swayConfig(const HeadlessCompositor& sway) {
@@ -59,12 +58,8 @@ int probe(int argc, char* argv[]) {
 HeadlessCompositor* swaySession() {
     return session;
 }
-const char* testProgram() {
-    return self;
-}
 
 int main(int argc, char* argv[]) {
-    self = argv[0];
     if (argc > 1 && std::strcmp(argv[1], "--probe") == 0)
         return probe(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
