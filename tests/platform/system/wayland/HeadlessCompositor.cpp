@@ -87,7 +87,8 @@ bool HeadlessCompositor::startSway(const QStringList& config) {
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::ReadGroup);
     process_.setProcessEnvironment(environment());
     QStringList command = asCompositorUser("sway", {"-c", file.fileName()});
-    process_.start(geteuid() == 0 ? QStringLiteral("setpriv") : command.takeFirst(), command);
+    const QString program = geteuid() == 0 ? QStringLiteral("setpriv") : command.takeFirst();
+    process_.start(program, command);
     return process_.waitForStarted(5000) && waitForSocket(15000);
 }
 
@@ -120,7 +121,8 @@ QString HeadlessCompositor::shareProgram(const QString& program) {
 QString HeadlessCompositor::runInCage(const QStringList& command, int timeoutMs) {
     process_.setProcessEnvironment(environment());
     QStringList arguments = asCompositorUser("cage", QStringList{"--"} + command);
-    process_.start(geteuid() == 0 ? QStringLiteral("setpriv") : arguments.takeFirst(), arguments);
+    const QString program = geteuid() == 0 ? QStringLiteral("setpriv") : arguments.takeFirst();
+    process_.start(program, arguments);
     if (!process_.waitForFinished(timeoutMs)) {
         process_.kill();
         process_.waitForFinished(2000);
