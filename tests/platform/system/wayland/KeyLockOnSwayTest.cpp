@@ -76,8 +76,9 @@ protected:
     void TearDown() override {
         if (services_)
             services_->releaseKeyLock();
-        for (const Key& key : escapeKeys)
-            QFile::remove(swaySession()->marker(key.name));
+        if (swaySession())
+            for (const Key& key : escapeKeys)
+                QFile::remove(swaySession()->marker(key.name));
     }
 
     WaylandSystemServices* wayland() { return dynamic_cast<WaylandSystemServices*>(services_.get()); }
