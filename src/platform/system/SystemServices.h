@@ -1,7 +1,7 @@
 #pragma once
 // What the classroom asks of the desktop: the key lock that keeps the child inside, and starting,
-// finding and closing the tools a parent opens. The desktop's own backend carries them out; where
-// there is none (no X server) the services do nothing and report failure.
+// finding and closing the tools a parent opens. The desktop's own backend carries them out (X11 or a
+// Wayland compositor); elsewhere the services do nothing and report failure.
 #include <QString>
 #include <memory>
 
@@ -10,7 +10,7 @@ class QWidget;
 namespace platform::sys {
 
 struct Launch {
-    long taskId = 0;            // the process id; 0 when nothing started
+    long taskId = 0;             // the process id; 0 when nothing started
     bool programMissing = false; // no tool for the command exists on this desktop
 };
 
