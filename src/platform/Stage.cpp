@@ -76,7 +76,8 @@ void Stage::showCovering() {
 
 void Stage::screenResized() {
     Screen::noteScreenChanged();
-    if (isVisible() && !isFullScreen())
+    // A window manager resizes a full-screen window with the screen; without one nobody does.
+    if (isVisible())
         coverScreen();
     ScreenChanged();
 }

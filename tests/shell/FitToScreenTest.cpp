@@ -8,6 +8,12 @@
 #include "platform/Screen.h"
 #include "shell/FitToScreen.h"
 #include "shell/Form4.h"
+#include "creative/Form2.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -49,3 +55,28 @@ INSTANTIATE_TEST_SUITE_P(Screens, FitToScreenTest,
                                            QSize(3840, 2160)));
 
 } // namespace
+
+// The real screen changes size while the classroom runs (another monitor, a new resolution): every
+// board, shown or hidden, and everything on it follows at once, so nothing is left off the screen.
+class ScreenChangeTest : public ClassroomFixture {};
+
+TEST_F(ScreenChangeTest, EveryBoardAndItsControlsFollowANewScreenSize) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect original = screen->geometry();
+    for (const QSize size : {QSize(1920, 1080), QSize(1280, 800)}) {
+        SCOPED_TRACE(QString("%1x%2").arg(size.width()).arg(size.height()).toStdString());
+        QWindowSystemInterface::handleScreenGeometryChange(screen, QRect({0, 0}, size), QRect({0, 0}, size));
+        QCoreApplication::processEvents();
+        for (platform::Form* board : std::initializer_list<platform::Form*>{&room().form1(), &room().form2()})
+            EXPECT_EQ(board->geometry(), QRect(QPoint(0, 0), size)) << board->caption().toStdString();
+        EXPECT_EQ(room().form1().window()->geometry(), QRect(QPoint(0, 0), size));
+        // The Colors & Shapes board's way back to the ABCs board lies on the screen, at the new scale.
+        room().form1().colorshapes.click();
+        const QRect back = room().form2().Label1.widget()->geometry();
+        EXPECT_LE(back.bottom(), size.height());
+        EXPECT_NEAR(back.height(), platform::Screen::toPixels(room().form2().Label1.height()), 1);
+        room().form2().Label1.click();
+    }
+    QWindowSystemInterface::handleScreenGeometryChange(screen, original, original);
+    QCoreApplication::processEvents();
+}
