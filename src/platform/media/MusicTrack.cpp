@@ -2,13 +2,16 @@
 
 #include "platform/media/AudioSystem.h"
 #include "platform/media/MidiCheck.h"
+#include "platform/media/MidiLength.h"
 
 #include <QFile>
 #include <QMetaObject>
 #include <QObject>
+#include <QTimer>
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <utility>
 
 #ifdef __GLIBC__
@@ -35,6 +38,7 @@ bool MusicTrack::load(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return false;
     midi_ = file.readAll();
+    lastNoteEnd_ = lastNoteEndSeconds(midi_);
     // Made here, so that a file FluidSynth refuses is refused at open; a play soon after uses it.
     if (!makeSynth()) {
         midi_.clear();
@@ -123,7 +127,24 @@ bool MusicTrack::startAt(double seconds) {
     followsPlayback_ = true;
     atEnd_ = false;
     playStartTicks_ = SDL_GetTicks64() - static_cast<uint64_t>(seconds * 1000.0);
+    endAfterLastNote(seconds);
     return true;
+}
+
+// The tune ends when its last note has sounded, a moment after it is let go: a tune played again and
+// again then follows itself without a gap. Without a known length, FluidSynth's own late end stands.
+void MusicTrack::endAfterLastNote(double fromSeconds) {
+    QObject* context = AudioSystem::uiThreadContext();
+    if (!lastNoteEnd_ || !context)
+        return;
+    const uint64_t play = generation_;
+    const double left = std::max(0.0, *lastNoteEnd_ - fromSeconds) + lastNoteRingSeconds;
+    QTimer::singleShot(int(left * 1000.0), context, [play] {
+        if (current && current->generation_ == play) {
+            current->halt();
+            current->finishedNaturally();
+        }
+    });
 }
 
 bool MusicTrack::makeSynth() {

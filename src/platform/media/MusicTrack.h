@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace platform::media {
 
@@ -45,6 +46,7 @@ private:
     double currentSeconds() const;
     bool reachedEnd() const;
     bool startAt(double seconds);
+    void endAfterLastNote(double fromSeconds);
     bool makeSynth();
     void releaseSynth();
     void halt();
@@ -57,6 +59,9 @@ private:
     bool followsPlayback_ = false;
     bool atEnd_ = false;
     uint64_t playStartTicks_ = 0;
+    std::optional<double> lastNoteEnd_; // seconds, from the file; none when it cannot be read
+    // How long the last note is let ring after it is released.
+    static constexpr double lastNoteRingSeconds = 0.3;
 
     // The play whose end should be reported; 0 while halting, so a halt reports nothing. Read on the audio thread.
     static std::atomic<uint64_t> reportableGeneration;

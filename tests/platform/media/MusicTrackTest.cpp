@@ -5,6 +5,7 @@
 #include "platform/media/AudioSystem.h"
 #include "platform/media/MusicTrack.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 
 using platform::media::AudioSystem;
@@ -38,7 +39,6 @@ protected:
             spinFor(300);
             return track_.stop();
         }
-        // FluidSynth lets the last note ring out and then waits: the end comes about 3 s after the note.
         const int before = naturalEnds_;
         return waitUntil([&] { return naturalEnds_ > before; }, 15000);
     }
@@ -63,6 +63,20 @@ TEST_P(MusicTrackTest, LetsItsSynthGoWhenItEndsAndStillPlaysAgain) {
         EXPECT_EQ(naturalEnds_, 2);
     else
         EXPECT_EQ(naturalEnds_, 0) << "a stop reported an end";
+}
+
+// "Keep Playing" starts the tune again at its end: the end is the moment its last note has sounded,
+// not FluidSynth's own report some seconds later, so no silence falls between two plays.
+TEST_F(MusicTrackTest, EndsWhenItsLastNoteHasSounded) {
+    QElapsedTimer sinceStart;
+    ASSERT_TRUE(track_.play());
+    sinceStart.start();
+    ASSERT_TRUE(waitUntil([&] { return naturalEnds_ == 1; }, 15000));
+    const qint64 ms = sinceStart.elapsed();
+    EXPECT_GE(ms, 500) << "the end came before the tune's one note (half a second) was over";
+    EXPECT_LT(ms, 1500) << "the end came long after the last note (FluidSynth alone takes over 3 s)";
+    EXPECT_FALSE(track_.isPlaying());
+    EXPECT_FALSE(track_.holdsSynth());
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, MusicTrackTest, testing::Values(Ending::NaturalEnd, Ending::Stop),
