@@ -3,7 +3,6 @@
 #include "platform/media/AudioSystem.h"
 #include "platform/media/MidiCheck.h"
 
-#include <QFile>
 #include <QMetaObject>
 #include <QObject>
 
@@ -29,12 +28,10 @@ MusicTrack::~MusicTrack() {
 
 bool MusicTrack::load(const QString& path) {
     unload();
-    if (!isWellFormedMidiFile(path) || !AudioSystem::wakeOutput())
+    std::optional<QByteArray> tune = readWellFormedMidi(path);
+    if (!tune || !AudioSystem::wakeOutput())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    midi_ = file.readAll();
+    midi_ = std::move(*tune);
     // Made here, so that a file FluidSynth refuses is refused at open; a play soon after uses it.
     if (!makeSynth()) {
         midi_.clear();
