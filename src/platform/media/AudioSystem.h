@@ -22,6 +22,9 @@ public:
     // The volume of every sound and of the tunes, of the mixer's 128: dozens of clips may sound at once
     // (a child hammering the keys), and full-scale ones would clip the mix.
     static constexpr int soundVolume = 128 * 3 / 8;
+    // The loudest sample a tune may reach in the mix: three quarters of a full-scale sound's, so that
+    // a tune stays under the spoken letters (recorded a little below full scale) however it is written.
+    static constexpr int musicCeiling = 32767 * soundVolume / 128 * 3 / 4;
 
     static bool acquire();
     static void release();
