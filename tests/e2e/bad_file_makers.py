@@ -22,14 +22,6 @@ def png(width, height, work):
         return f.read()
 
 
-def cut_off_bmp_cursor(width=2048):
-    """A CUR whose bitmap header promises width x width at 32 bits but whose file ends after 2 KB."""
-    header = struct.pack("<IiiHHIIiiII", 40, width, width * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-    body = header + bytes(2048 - len(header))
-    return (struct.pack("<HHH", 0, 2, 1)
-            + struct.pack("<BBBBHHII", 0, 0, 0, 0, 1, 1, len(body), 22) + body)
-
-
 def small_bmp():
     """A 4 x 4 24-bit BMP: an old chalkboard picture."""
     row = b"\x00\x80\xff" * 4
