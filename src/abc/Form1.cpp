@@ -36,6 +36,7 @@ void Form1::setDesignState() {
         hidden->setVisible(false);
     // The password box only holds the parent's password: never on the child's screen.
     pwText.setMaxLength(10);
+    pwText.keepSecret();
     for (Control* goTo : std::initializer_list<Control*>{&colorshapes, &Label2, &LabelWrite})
         conventions::useCarPointer(*goTo);
     conventions::useTeddyPointer(*this);

@@ -1,8 +1,8 @@
 #include "letter/LetterFile.h"
 
 #include "platform/Files.h"
+#include "platform/media/SafeFiles.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <array>
 
@@ -29,24 +29,6 @@ QString decodeWindows1252(const QByteArray& bytes) {
     return text;
 }
 
-// A read cut off at the limit may end inside a UTF-8 sequence; drop that piece so the rest still
-// counts as UTF-8.
-QByteArray withoutCutSequence(QByteArray bytes) {
-    qsizetype start = bytes.size();
-    int continuation = 0;
-    while (start > 0 && continuation < 3 && (static_cast<unsigned char>(bytes[start - 1]) & 0xC0) == 0x80) {
-        --start;
-        ++continuation;
-    }
-    if (start == 0)
-        return bytes;
-    const auto lead = static_cast<unsigned char>(bytes[start - 1]);
-    const int expected = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    if (expected > continuation)
-        bytes.truncate(start - 1);
-    return bytes;
-}
-
 } // namespace
 
 QByteArray encode(const QString& text) {
@@ -65,18 +47,22 @@ QString decode(const QByteArray& bytes) {
 }
 
 std::optional<QString> read(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = platform::readWholeFile(path, readLimit);
+    if (!bytes)
         return std::nullopt;
-    const bool cut = file.size() > readLimit;
-    QByteArray bytes = file.read(readLimit);
-    if (file.error() != QFile::NoError)
-        return std::nullopt;
-    return decode(cut ? withoutCutSequence(bytes) : bytes);
+    return decode(*bytes);
+}
+
+bool mayReplace(const QString& path) {
+    const platform::PathEntry entry = platform::lookAt(path);
+    using Kind = platform::PathEntry::Kind;
+    // A link is replaced, not written through, so what it pointed to stays whole either way.
+    return entry.kind == Kind::missing || entry.kind == Kind::link ||
+           (entry.kind == Kind::regular && entry.size <= readLimit);
 }
 
 bool save(const QString& path, const QString& text) {
-    return platform::writeFileAtomically(path, encode(text));
+    return mayReplace(path) && platform::writeFileAtomically(path, encode(text));
 }
 
 } // namespace letterfile

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QPixmapCache>
+#include <csignal>
 
 namespace platform {
 namespace {
@@ -14,6 +15,10 @@ constexpr int kStylePixmapCacheKilobytes = 1024;
 void prepareApplication() {
     // The classroom answers the desktop's signals itself; SDL would otherwise swallow them.
     qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
+    // Under a file size limit (ulimit -f) a write past it would end the program with SIGXFSZ, the
+    // unsaved drawing and letter with it; ignored, the write fails with EFBIG and the save reports
+    // its failure like a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication::setApplicationName(MessageBox::title);
     QApplication::setApplicationVersion("1.4");
     QApplication::setDesktopFileName("pipkins-classroom");

@@ -1,9 +1,9 @@
 #include "platform/Files.h"
 
+#include "platform/media/SafeFiles.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace platform {
 
@@ -19,28 +19,14 @@ QString filePath(const QString& dir, const QString& name) {
 }
 
 std::optional<QByteArray> readWholeFile(const QString& path, qint64 limit) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    FileRead read = readRegularFile(path, limit);
+    if (!read.ok())
         return std::nullopt;
-    if (file.size() > limit)
-        return std::nullopt;
-    QByteArray content = file.readAll();
-    if (file.error() != QFile::NoError)
-        return std::nullopt;
-    return content;
+    return std::move(read.bytes);
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& content) {
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk, a file size limit) shows here: a buffered
-    // write is flushed at commit, which does not report a partly written buffer.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFile(path, [&content](int descriptor) { return writeAll(descriptor, content); });
 }
 
 } // namespace platform

@@ -1,44 +1,53 @@
 #include "platform/Pictures.h"
 
+#include "platform/PictureCache.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QHash>
-#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <algorithm>
 
 namespace platform {
 
 std::optional<QPixmap> loadPicture(const QString& path) {
-    if (path.isEmpty())
-        return std::nullopt;
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
-    if (image.isNull())
-        return std::nullopt;
-    return QPixmap::fromImage(image);
-}
-
-std::optional<QCursor> loadCursor(const QString& path) {
-    const std::optional<QPixmap> picture = loadPicture(path);
+    std::optional<PictureCache::Picture> picture = PictureCache::instance().load(path);
     if (!picture)
         return std::nullopt;
-    int hotX = 0;
-    int hotY = 0;
+    return std::move(picture->pixmap);
+}
+
+namespace {
+// An X server takes a pointer's picture in one request, and a request too long for it breaks the
+// connection: the program ends. Without the BIG-REQUESTS extension a request holds at most 262,140
+// bytes, 24 of them the header, so the largest 32-bit picture that always fits is 255 x 255. A
+// pointer is 32 x 32: anything larger is scaled down to fit, keeping its shape and hot spot.
+constexpr int kLargestPointer = 255;
+
+QPoint hotSpotOf(const QByteArray& head, QSize size) {
     // Qt's reader does not expose a .cur file's hot spot: it sits in the first directory entry.
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray head = file.read(14);
-        const bool isCursor = head.size() == 14 && uchar(head[2]) == 2 && uchar(head[3]) == 0;
-        if (isCursor) {
-            hotX = uchar(head[10]) | (uchar(head[11]) << 8);
-            hotY = uchar(head[12]) | (uchar(head[13]) << 8);
-        }
-    }
-    hotX = std::clamp(hotX, 0, picture->width() - 1);
-    hotY = std::clamp(hotY, 0, picture->height() - 1);
-    return QCursor(*picture, hotX, hotY);
+    const bool isCursor = head.size() == 14 && uchar(head[2]) == 2 && uchar(head[3]) == 0;
+    if (!isCursor)
+        return {0, 0};
+    const int x = uchar(head[10]) | (uchar(head[11]) << 8);
+    const int y = uchar(head[12]) | (uchar(head[13]) << 8);
+    return {std::clamp(x, 0, size.width() - 1), std::clamp(y, 0, size.height() - 1)};
+}
+} // namespace
+
+std::optional<QCursor> loadCursor(const QString& path) {
+    const std::optional<PictureCache::Picture> picture = PictureCache::instance().load(path);
+    if (!picture)
+        return std::nullopt;
+    const QSize size = picture->pixmap.size();
+    const QPoint hotSpot = hotSpotOf(picture->head, size);
+    if (size.width() <= kLargestPointer && size.height() <= kLargestPointer)
+        return QCursor(picture->pixmap, hotSpot.x(), hotSpot.y());
+    const QPixmap scaled =
+        picture->pixmap.scaled(kLargestPointer, kLargestPointer, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const double factor = double(scaled.width()) / size.width();
+    return QCursor(scaled, std::min(int(hotSpot.x() * factor), scaled.width() - 1),
+                   std::min(int(hotSpot.y() * factor), scaled.height() - 1));
 }
 
 namespace {

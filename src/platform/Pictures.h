@@ -7,9 +7,11 @@
 
 namespace platform {
 
-// nullopt when the file is missing or not a picture; the caller keeps its old picture.
+// nullopt when the file is missing or not a picture; the caller keeps its old picture. Decoded once
+// and reused until the file changes.
 std::optional<QPixmap> loadPicture(const QString& path);
-// A pointer file: its picture and the hot spot stored in the .cur header (ICO files: top left).
+// A pointer file: its picture and the hot spot stored in the .cur header (ICO files: top left). A
+// picture larger than every X server takes is scaled down to fit.
 std::optional<QCursor> loadCursor(const QString& path);
 // A built-in picture, ":/assets/<name>.svg" rendered at the given size.
 QPixmap builtinPicture(const QString& name, QSize size);

@@ -5,12 +5,28 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
 
 namespace platform {
 namespace {
+// Qt's style draws a password box's characters as "●"; the boards ask for a character of their own.
+class PasswordCharStyle : public QProxyStyle {
+public:
+    explicit PasswordCharStyle(QChar ch) : ch_(ch) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return ch_.unicode();
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+private:
+    QChar ch_;
+};
+
 // The toolkit's own edit menu (Undo, Redo, Cut, ...) is not for a child: it opens on a right click
 // or the context-menu key and then swallows every key until Escape.
 QWidget* makeEditor(TextBox::Lines lines, QWidget* parent) {
@@ -41,7 +57,9 @@ TextBox::TextBox(Container* parent, const TwipsRect& rect, Lines lines, const QS
     }
 }
 
-QLineEdit* TextBox::line() const { return lines_ == Lines::single ? static_cast<QLineEdit*>(widget()) : nullptr; }
+QLineEdit* TextBox::line() const {
+    return lines_ == Lines::single ? static_cast<QLineEdit*>(widget()) : nullptr;
+}
 
 QPlainTextEdit* TextBox::multi() const {
     return lines_ != Lines::single ? static_cast<QPlainTextEdit*>(widget()) : nullptr;
@@ -65,9 +83,22 @@ void TextBox::multiChanged() {
     Change();
 }
 
-QString TextBox::text() const { return line() ? line()->text() : multi()->toPlainText(); }
+QString TextBox::text() const {
+    if (secret_)
+        return secretText_;
+    return line() ? line()->text() : multi()->toPlainText();
+}
 
 void TextBox::setText(const QString& text) {
+    if (secret_) {
+        // Kept beside the widget, which stays empty: Qt tells assistive tools of every text change.
+        const QString limited = maxLength_ > 0 ? text.left(maxLength_) : text;
+        if (limited == secretText_)
+            return;
+        secretText_ = limited;
+        Change();
+        return;
+    }
     const QString limited = maxLength_ > 0 && lines_ != Lines::single ? text.left(maxLength_) : text;
     if (auto* l = line())
         l->setText(limited);
@@ -139,8 +170,32 @@ void TextBox::setLocked(bool locked) {
 }
 
 void TextBox::setPasswordChar(QChar ch) {
+    auto* l = line();
+    if (!l)
+        return;
+    l->setEchoMode(ch.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    // A widget does not own its style: the box does, so it goes with the box.
+    auto* style = ch.isNull() ? nullptr : new PasswordCharStyle(ch);
+    if (style)
+        style->setParent(l);
+    QStyle* old = l->style();
+    l->setStyle(style);
+    if (dynamic_cast<PasswordCharStyle*>(old) && old->parent() == l)
+        old->deleteLater();
+}
+
+void TextBox::keepSecret() {
+    // The text moves out of the widget, so neither the accessibility tree nor Qt's text-change
+    // notices to assistive tools ever carry it; taking no focus, Tab never lands in the box; and it
+    // is left out of the accessibility tree, as Qt leaves out its own helper widgets by this name.
+    secretText_ = text();
     if (auto* l = line())
-        l->setEchoMode(ch.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+        l->clear();
+    else
+        multi()->clear();
+    widget()->setFocusPolicy(Qt::NoFocus);
+    widget()->setObjectName(QStringLiteral("qt_rubberband"));
+    secret_ = true;
 }
 
 void TextBox::setAlignment(Qt::Alignment align) {

@@ -28,7 +28,12 @@ public:
     void setMaxLength(int length);
     bool locked() const { return locked_; }
     void setLocked(bool locked);
+    // A one-line box shows ch for every character (no character: the text itself).
     void setPasswordChar(QChar ch);
+    // For a box that holds a password and is never seen (a stored password, a hidden copy): its
+    // text is kept out of the widget and away from screen readers, and it takes no focus.
+    void keepSecret();
+    bool secret() const { return secret_; }
     void setAlignment(Qt::Alignment align);
 
     // Types text into the box as the keyboard does (the box takes the focus first, like a child's click).
@@ -43,6 +48,8 @@ private:
     Lines lines_;
     int maxLength_ = 0;
     bool locked_ = false;
+    bool secret_ = false;
+    QString secretText_;
     QString lastText_;
 };
 

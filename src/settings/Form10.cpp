@@ -31,6 +31,8 @@ Form10::Form10(Classroom& room_)
         box->setPasswordChar('*');
         box->setMaxLength(8);
     }
+    // The mirror lies under the grey plate and holds the typed password in clear.
+    Text3.keepSecret();
     Text2.setVisible(false);
     Text1.setTabStop(true);
     conventions::useCarPointer(Command1);

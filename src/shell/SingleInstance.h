@@ -11,6 +11,8 @@ class SingleInstance : public QObject {
 public:
     // The name is per user and display, so two family members each have their own classroom.
     static QString serverName();
+    // Whether the name is in the abstract namespace (there is no private runtime folder).
+    static bool usesAbstractName();
     // True when another classroom of this user is running; it has then been asked to come forward.
     static bool alreadyRunning();
     // Listens for later starts; comeForward runs on the UI thread for each.

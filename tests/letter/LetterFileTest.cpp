@@ -6,9 +6,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -170,25 +170,55 @@ TEST_F(WritingModeTest, ALetterLongerThanTheTypingLimitIsShownWhole) {
     EXPECT_EQ(board().Text1.text().size(), 5001) << "no more typing past the limit";
 }
 
-TEST_F(WritingModeTest, AHugeBinaryFileLoadsOnlyItsBeginning) {
-    QByteArray noise(3 * 1024 * 1024, '\0');
-    QRandomGenerator generator(7);
-    generator.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
-    writeBytes(startFile("write.txt"), noise);
-    board().OldRM.click();
-    EXPECT_FALSE(board().Text1.text().isEmpty());
-    EXPECT_LE(board().Text1.text().size(), letterfile::readLimit);
-    EXPECT_TRUE(platform::MessageBox::captured().isEmpty());
+// A letter was shown cut at 256 KB, and the next save shrank the file to what was shown. A letter
+// is now shown whole up to the limit, and past it refused like a missing one and never saved over.
+struct LongLetter {
+    const char* what;
+    qint64 bytes;
+    bool shown;
+};
+
+class LongLetterTest : public WritingModeTest, public ::testing::WithParamInterface<LongLetter> {};
+
+TEST_P(LongLetterTest, IsShownWholeOrRefusedAndNeverCutOnDisk) {
+    const QByteArray line = QString::fromUtf8("Dear Teddy, é\r\n").toUtf8();
+    QByteArray letter;
+    while (letter.size() + line.size() <= GetParam().bytes)
+        letter += line;
+    writeBytes(startFile("write.txt"), letter);
+    ReadMe& b = board();
+    b.OldRM.click();
+    if (GetParam().shown) {
+        EXPECT_EQ(letterfile::encode(b.Text1.text()), letter + "\r\n") << "the whole letter, not its beginning";
+        EXPECT_TRUE(platform::MessageBox::captured().isEmpty());
+        b.SaveRM.click();
+        EXPECT_EQ(contentOf(startFile("write.txt")), letter + "\r\n") << "saved whole, with its one more line end";
+        return;
+    }
+    EXPECT_EQ(b.Text1.text(), "The old file can not be found.");
+    EXPECT_EQ(platform::MessageBox::captured(), QStringList{"The file  'write.text'  could not be found"});
+    platform::MessageBox::clearCaptured();
+    b.SaveRM.click();
+    EXPECT_EQ(platform::MessageBox::captured(), QStringList{"There was a error during saving."});
+    EXPECT_EQ(contentOf(startFile("write.txt")), letter) << "the refused letter was saved over";
 }
 
-TEST(LetterFileRead, ACutInsideAUtf8LetterStaysUtf8) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("write.txt");
-    // "é" is two bytes; one byte of "a" first puts the limit between them.
-    QByteArray bytes = "a" + QString(letterfile::readLimit, QChar(0xE9)).toUtf8();
-    writeBytes(path, bytes);
-    const std::optional<QString> text = letterfile::read(path);
-    ASSERT_TRUE(text);
-    EXPECT_EQ(text->size(), letterfile::readLimit / 2);
-    EXPECT_FALSE(text->contains(QChar(0xC3))) << "not mistaken for Windows-1252";
+INSTANTIATE_TEST_SUITE_P(Sizes, LongLetterTest,
+                         ::testing::Values(LongLetter{"past the old cut", 300 * 1024, true},
+                                           LongLetter{"at the limit", letterfile::readLimit, true},
+                                           LongLetter{"past the limit", letterfile::readLimit + 1024, false}));
+
+TEST_F(WritingModeTest, AFifoInPlaceOfTheLetterIsRefusedAtOnce) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(startFile("write.txt")), 0600), 0);
+    board().OldRM.click();
+    EXPECT_EQ(board().Text1.text(), "The old file can not be found.");
+    EXPECT_EQ(platform::MessageBox::captured(), QStringList{"The file  'write.text'  could not be found"});
+}
+
+TEST_F(HelpModeTest, AHelpFilePastTheLimitIsRefusedLikeAMissingOne) {
+    writeBytes(startFile("help.txt"), QByteArray(letterfile::readLimit + 1, 'h'));
+    board().Command1.click();
+    room().readMe().openForHelp();
+    EXPECT_EQ(board().Text1.text(), "The file Help.txt not found");
+    EXPECT_EQ(contentOf(startFile("help.txt")).size(), letterfile::readLimit + 1);
 }

@@ -4,7 +4,11 @@
 
 #include "platform/MessageBox.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
 #include <functional>
 
 namespace {
@@ -62,6 +66,47 @@ TEST_F(PasswordTest, EntryAndVerifyBoxesHideWhatIsTyped) {
     const auto* mirror = qobject_cast<const QLineEdit*>(pw().Text3.widget());
     ASSERT_NE(mirror, nullptr);
     EXPECT_EQ(mirror->echoMode(), QLineEdit::Normal);
+}
+
+// Every text an assistive tool can read in a window: names, values and text contents.
+QStringList accessibleTexts(QAccessibleInterface* node, int depth = 0) {
+    QStringList texts;
+    if (!node || depth > 20)
+        return texts;
+    texts << node->text(QAccessible::Name) << node->text(QAccessible::Value);
+    if (QAccessibleTextInterface* text = node->textInterface())
+        texts << text->text(0, text->characterCount());
+    for (int i = 0; i < node->childCount(); ++i)
+        texts << accessibleTexts(node->child(i), depth + 1);
+    return texts;
+}
+
+// The mirror under the grey plate and the stored box on the ABCs board hold the password in clear:
+// a screen reader read it from them, and Tab walked into the invisible mirror.
+TEST_F(PasswordTest, ThePasswordIsNeverReadableThroughAccessibilityNorReachedByTab) {
+    abc().MenuExitpw.click();
+    pw().Text1.type("Owl7");
+    pw().Text2.type("Owl7");
+    for (const platform::TextBox* box : {&pw().Text1, &pw().Text2}) {
+        const QWidget* line = box->widget();
+        EXPECT_EQ(line->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, line), '*')
+            << "one \"*\" for each character";
+    }
+    EXPECT_FALSE(accessibleTexts(QAccessible::queryAccessibleInterface(&pw())).join('|').contains("Owl7"));
+
+    QWidget* focused = pw().Text1.widget();
+    for (int i = 0; i < 10; ++i) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(focused, &tab);
+        focused = pw().focusedWidget();
+        ASSERT_NE(focused, nullptr);
+        EXPECT_NE(focused, pw().Text3.widget()) << "Tab moved into the invisible mirror";
+    }
+
+    pw().Command2.click();
+    ASSERT_EQ(abc().pwText.text(), "Owl7");
+    pw().Command1.click();
+    EXPECT_FALSE(accessibleTexts(QAccessible::queryAccessibleInterface(&abc())).join('|').contains("Owl7"));
 }
 
 TEST_F(PasswordTest, MismatchSaysSorryRetryAndEmptiesAllThreeBoxes) {

@@ -1,5 +1,7 @@
 #include "platform/media/AudioSystem.h"
 
+#include "platform/media/MusicLimiter.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
@@ -56,7 +58,17 @@ std::function<void(const uint8_t*, int)>& observer() {
     return instance;
 }
 
+MusicLimiter& musicLimiter() {
+    static MusicLimiter limiter(AudioSystem::musicCeiling);
+    return limiter;
+}
+
 void SDLCALL afterMix(void*, Uint8* stream, int length) {
+    // The mixer's lock is held here, and SDL's locks are recursive: asking about the music is safe.
+    if (Mix_PlayingMusic() != 0)
+        musicLimiter().process(reinterpret_cast<int16_t*>(stream), size_t(length) / sizeof(int16_t));
+    else
+        musicLimiter().reset();
     std::lock_guard lock(observerMutex());
     if (observer())
         observer()(stream, length);
@@ -82,6 +94,8 @@ bool openMixer() {
         0)
         return false;
     Mix_AllocateChannels(kMixChannels);
+    // For FluidSynth this is the synthesiser's own gain, so a dense tune is quieter before it clips.
+    Mix_VolumeMusic(AudioSystem::soundVolume);
     chooseSoundFont();
     Mix_Init(MIX_INIT_MID);
     Mix_SetPostMix(afterMix, nullptr);

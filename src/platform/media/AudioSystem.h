@@ -19,6 +19,12 @@ public:
     static constexpr int sampleRate = 44100;
     static constexpr int channels = 2;
     static constexpr int bytesPerFrame = channels * 2;
+    // The volume of every sound and of the tunes, of the mixer's 128: dozens of clips may sound at once
+    // (a child hammering the keys), and full-scale ones would clip the mix.
+    static constexpr int soundVolume = 128 * 3 / 8;
+    // The loudest sample a tune may reach in the mix: three quarters of a full-scale sound's, so that
+    // a tune stays under the spoken letters (recorded a little below full scale) however it is written.
+    static constexpr int musicCeiling = 32767 * soundVolume / 128 * 3 / 4;
 
     static bool acquire();
     static void release();

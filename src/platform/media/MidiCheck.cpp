@@ -1,6 +1,6 @@
 #include "platform/media/MidiCheck.h"
 
-#include <QFile>
+#include "platform/media/SafeFiles.h"
 
 #include <cstdint>
 
@@ -68,11 +68,11 @@ bool isWellFormedMidi(const QByteArray& bytes) {
     return isStandardMidi(bytes) || isRiffMidi(bytes);
 }
 
-bool isWellFormedMidiFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestTune)
-        return false;
-    return isWellFormedMidi(file.readAll());
+std::optional<QByteArray> readWellFormedMidi(const QString& path) {
+    FileRead file = readRegularFile(path, kLargestTune);
+    if (!file.ok() || !isWellFormedMidi(file.bytes))
+        return std::nullopt;
+    return std::move(file.bytes);
 }
 
 } // namespace platform::media

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace platform::media {
 
@@ -9,6 +10,7 @@ namespace platform::media {
 // report a successful end. So a tune is checked first: a Standard MIDI File (or one wrapped in RIFF RMID)
 // whose header is sound and whose chunks all lie inside the file.
 bool isWellFormedMidi(const QByteArray& bytes);
-bool isWellFormedMidiFile(const QString& path);
+// The bytes of a well-formed tune file (a regular file, read with a deadline), or nullopt.
+std::optional<QByteArray> readWellFormedMidi(const QString& path);
 
 } // namespace platform::media

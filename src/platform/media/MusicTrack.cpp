@@ -4,7 +4,6 @@
 #include "platform/media/MidiCheck.h"
 #include "platform/media/MidiLength.h"
 
-#include <QFile>
 #include <QMetaObject>
 #include <QObject>
 #include <QTimer>
@@ -32,12 +31,10 @@ MusicTrack::~MusicTrack() {
 
 bool MusicTrack::load(const QString& path) {
     unload();
-    if (!isWellFormedMidiFile(path) || !AudioSystem::wakeOutput())
+    std::optional<QByteArray> tune = readWellFormedMidi(path);
+    if (!tune || !AudioSystem::wakeOutput())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    midi_ = file.readAll();
+    midi_ = std::move(*tune);
     lastNoteEnd_ = lastNoteEndSeconds(midi_);
     // Made here, so that a file FluidSynth refuses is refused at open; a play soon after uses it.
     if (!makeSynth()) {

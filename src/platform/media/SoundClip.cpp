@@ -1,8 +1,7 @@
 #include "platform/media/SoundClip.h"
 
 #include "platform/media/AudioSystem.h"
-
-#include <QFile>
+#include "platform/media/SafeFiles.h"
 
 #include <SDL.h>
 
@@ -11,8 +10,9 @@
 namespace platform::media {
 namespace {
 
-// Dozens of clips may sound at once (a child hammering the keys); full-scale chunks would clip the mix.
-constexpr int kChunkVolume = MIX_MAX_VOLUME * 3 / 8;
+constexpr int kChunkVolume = AudioSystem::soundVolume;
+// Several minutes of sound; the recorder's own file is at most two.
+constexpr qint64 kLargestClip = 64 * 1024 * 1024;
 
 } // namespace
 
@@ -25,7 +25,12 @@ bool SoundClip::load(const QString& path) {
     // The mixer converts a file to the open device's format, so loading needs the output running.
     if (!AudioSystem::wakeOutput())
         return false;
-    chunk_.reset(Mix_LoadWAV(QFile::encodeName(path).constData()));
+    // Read here, not by the mixer from the path: only a regular file that the disk gives up in time.
+    const FileRead file = readRegularFile(path, kLargestClip);
+    if (!file.ok())
+        return false;
+    SDL_RWops* bytes = SDL_RWFromConstMem(file.bytes.constData(), static_cast<int>(file.bytes.size()));
+    chunk_.reset(bytes ? Mix_LoadWAV_RW(bytes, 1) : nullptr);
     if (!chunk_)
         return false;
     Mix_VolumeChunk(chunk_.get(), kChunkVolume);

@@ -1,13 +1,8 @@
 #include "platform/media/WavWriter.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
+#include "platform/media/SafeFiles.h"
 
 #include <sndfile.h>
-
-#include <cstdio>
-#include <unistd.h>
 
 namespace platform::media {
 namespace {
@@ -32,21 +27,7 @@ bool writeWav(int descriptor, std::span<const int16_t> samples, int channels, in
 bool writeWavReplacing(const QString& path, std::span<const int16_t> samples, int channels, int sampleRate) {
     if (path.isEmpty() || channels <= 0)
         return false;
-    const QFileInfo target(path);
-    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                             QStringLiteral(".XXXXXX"));
-    if (!temporary.open())
-        return false;
-    temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                             QFileDevice::ReadOther);
-    const int descriptor = temporary.handle();
-    if (!writeWav(descriptor, samples, channels, sampleRate) || ::fsync(descriptor) != 0)
-        return false;
-    // rename(2) replaces the old file in one step; QFile::rename refuses to overwrite.
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        return false;
-    temporary.setAutoRemove(false);
-    return true;
+    return replaceFile(path, [&](int descriptor) { return writeWav(descriptor, samples, channels, sampleRate); });
 }
 
 } // namespace platform::media

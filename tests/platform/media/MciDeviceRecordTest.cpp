@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -67,6 +68,21 @@ TEST_F(MciDeviceRecordTest, RecordingIntoAFileNotYetThereIsSavedExactlyAndPlaysB
     EXPECT_TRUE(device.command(QStringLiteral("prev")));
     EXPECT_TRUE(device.command(QStringLiteral("play")));
     EXPECT_TRUE(device.isPlaying());
+}
+
+// The same rule as the letter and the picture: the recording replaces the name in the start folder
+// and never writes through a link to a file elsewhere.
+TEST_F(MciDeviceRecordTest, SavingOverALinkReplacesTheLinkAndLeavesItsTarget) {
+    ASSERT_TRUE(writeBytes(path("elsewhere.wav"), "kept"));
+    ASSERT_TRUE(QFile::link(path("elsewhere.wav"), path("voice.wav")));
+    MciDevice device;
+    device.setDeviceType(QStringLiteral("WaveAudio"));
+    device.setFileName(path("voice.wav"));
+    recordAll(device);
+    ASSERT_TRUE(device.command(QStringLiteral("save")));
+    EXPECT_EQ(readBytes(path("elsewhere.wav")), "kept");
+    EXPECT_FALSE(QFileInfo(path("voice.wav")).isSymLink());
+    EXPECT_FALSE(readWav(path("voice.wav")).empty());
 }
 
 enum class Failure { ReadOnlyFolder, FileSizeLimit };

@@ -9,7 +9,9 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <numbers>
 
@@ -124,6 +126,31 @@ void AudioTest::SetUp() {
 
 void AudioTest::TearDown() {
     qputenv("SDL_AUDIODRIVER", "dummy");
+}
+
+MixedOutput::MixedOutput() {
+    platform::media::AudioSystem::setPostMixObserver([this](const uint8_t* buffer, int length) {
+        const auto* samples = reinterpret_cast<const int16_t*>(buffer);
+        std::lock_guard lock(mutex_);
+        samples_.insert(samples_.end(), samples, samples + length / 2);
+    });
+}
+
+MixedOutput::~MixedOutput() {
+    platform::media::AudioSystem::setPostMixObserver({});
+}
+
+std::vector<int16_t> MixedOutput::samples() {
+    std::lock_guard lock(mutex_);
+    return samples_;
+}
+
+int MixedOutput::loudest() {
+    std::lock_guard lock(mutex_);
+    int loudest = 0;
+    for (const int16_t s : samples_)
+        loudest = std::max(loudest, std::abs(int{s}));
+    return loudest;
 }
 
 } // namespace media_test

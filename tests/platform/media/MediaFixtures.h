@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <vector>
 
 namespace media_test {
@@ -27,6 +28,22 @@ QByteArray corruptWav();
 QByteArray oneNoteMidi();
 // A MIDI header followed by a track chunk that claims far more bytes than the file holds.
 QByteArray truncatedMidi();
+
+// Everything the mixer hands to the device, seen through the post-mix observer.
+class MixedOutput {
+public:
+    MixedOutput();
+    ~MixedOutput();
+    MixedOutput(const MixedOutput&) = delete;
+    MixedOutput& operator=(const MixedOutput&) = delete;
+    std::vector<int16_t> samples();
+    // The largest sample magnitude so far.
+    int loudest();
+
+private:
+    std::mutex mutex_;
+    std::vector<int16_t> samples_;
+};
 
 // Runs the event loop until the condition holds or the time is up; returns the condition.
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs);

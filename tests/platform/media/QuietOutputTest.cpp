@@ -14,29 +14,6 @@ using platform::media::MciDevice;
 namespace media_test {
 namespace {
 
-// Everything the mixer hands to the device, seen through the post-mix observer.
-class MixedOutput {
-public:
-    MixedOutput() {
-        AudioSystem::setPostMixObserver([this](const uint8_t* buffer, int length) {
-            const auto* samples = reinterpret_cast<const int16_t*>(buffer);
-            std::lock_guard lock(mutex_);
-            samples_.insert(samples_.end(), samples, samples + length / 2);
-        });
-    }
-    ~MixedOutput() { AudioSystem::setPostMixObserver({}); }
-    MixedOutput(const MixedOutput&) = delete;
-    MixedOutput& operator=(const MixedOutput&) = delete;
-    std::vector<int16_t> samples() {
-        std::lock_guard lock(mutex_);
-        return samples_;
-    }
-
-private:
-    std::mutex mutex_;
-    std::vector<int16_t> samples_;
-};
-
 // Frames from the first sound to the last one, and the loudest sample.
 struct Sounding {
     int64_t frames = 0;
