@@ -8,6 +8,7 @@ packages=(
   xvfb xauth xdotool x11-utils openbox
   dbus-daemon dbus-bin at-spi2-core gir1.2-atspi-2.0 python3-gi imagemagick
   cups printer-driver-cups-pdf poppler-utils
+  lintian desktop-file-utils appstream man-db
 )
 missing=()
 for p in "${packages[@]}"; do
