@@ -31,6 +31,13 @@ Color::Color(Classroom& room_)
         bar->setLargeChange(10);
     }
     resize(Screen::toPixels(5280), Screen::toPixels(4695));
+    Picture1.setAccessibleName("Mixed Color");
+    VScroll1.setAccessibleName("Red");
+    VScroll2.setAccessibleName("Green");
+    VScroll3.setAccessibleName("Blue");
+    Text1.setAccessibleName("Red value");
+    Text2.setAccessibleName("Green value");
+    Text3.setAccessibleName("Blue value");
     connectHandlers();
 }
 

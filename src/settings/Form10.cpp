@@ -31,6 +31,8 @@ Form10::Form10(Classroom& room_)
         box->setPasswordChar('*');
         box->setMaxLength(8);
     }
+    Text1.setAccessibleName("Password");
+    Text2.setAccessibleName("Verify your Password");
     Text2.setVisible(false);
     Text1.setTabStop(true);
     conventions::useCarPointer(Command1);
