@@ -84,7 +84,7 @@ def mixer_faults(room):
     room.click_at(*room.centre(make[0]))
     wait_until("the Custom Color mixer", lambda: room.board_has_keys(MIXER))
     faults = faults_on(room, MIXER)[0]
-    ask = room.find("Click on Color below to keep.", "label").get_extents(Atspi.CoordType.SCREEN)
+    ask = room.find("Click on Color below to keep.").get_extents(Atspi.CoordType.SCREEN)
     twips = ask.width / 1935
     room.click_at(ask.x + ask.width // 2, int(ask.y + (840 + 1995 / 2 - 180) * twips))
     wait_until("the ChalkBoard back from the mixer", lambda: room.board_has_keys(CHALK))
