@@ -16,10 +16,14 @@ namespace platform {
 
 AccessibleControl::AccessibleControl(QWidget* widget) : QAccessibleWidget(widget) {}
 
-// Read on every query: a board connects its handlers after it has built its controls.
+// Read on every query: a board connects its handlers after it has built its controls, and a blank
+// label (an answer still to come) shows nothing to press until it has a text.
 bool AccessibleControl::answersClicks() const {
     const Control* control = Control::fromWidget(widget());
-    return control && (control->Click || control->DblClick);
+    if (!control || !(control->Click || control->DblClick))
+        return false;
+    const auto* label = qobject_cast<const QLabel*>(widget());
+    return !label || !label->text().isEmpty() || !widget()->accessibleName().isEmpty();
 }
 
 QAccessible::Role AccessibleControl::role() const {
@@ -65,8 +69,11 @@ void AccessibleControl::doAction(const QString& name) {
 
 QAccessibleInterface* accessibleControlFactory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget || !Control::fromWidget(widget))
+    const Control* control = Control::fromWidget(widget);
+    if (!control)
         return nullptr;
+    if (control->pressable())
+        return new AccessibleControl(widget);
     const bool qtDescribesIt = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
                                qobject_cast<QAbstractScrollArea*>(widget) || qobject_cast<QAbstractSlider*>(widget) ||
                                qobject_cast<QComboBox*>(widget) || qobject_cast<QGroupBox*>(widget);

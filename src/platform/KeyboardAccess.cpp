@@ -108,8 +108,7 @@ bool KeyboardAccess::keyPress(QWidget* receiver, QKeyEvent* key) {
     QWidget* focus = board->focusedWidget();
     if (typesACharacter(key) && focus && focus != receiver && !receiver->isAncestorOf(focus) &&
         boardOf(focus) == board) {
-        QKeyEvent moved(QEvent::KeyPress, key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
-                        key->count());
+        QKeyEvent moved(QEvent::KeyPress, key->key(), key->modifiers(), key->text(), key->isAutoRepeat(), key->count());
         QApplication::sendEvent(focus, &moved);
         return true;
     }

@@ -6,7 +6,9 @@
 
 namespace platform {
 namespace {
-QString shown(QString caption) { return caption.replace('&', QStringLiteral("&&")); }
+QString shown(QString caption) {
+    return caption.replace('&', QStringLiteral("&&"));
+}
 } // namespace
 
 Menu::Menu(Form* board, const QString& caption) : menu_(new QMenu(shown(caption), board)) {
@@ -31,9 +33,13 @@ Menu::~Menu() {
         delete action_;
 }
 
-QString Menu::caption() const { return QString(action_->text()).replace(QStringLiteral("&&"), QStringLiteral("&")); }
+QString Menu::caption() const {
+    return QString(action_->text()).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
 
-void Menu::setCaption(const QString& caption) { action_->setText(shown(caption)); }
+void Menu::setCaption(const QString& caption) {
+    action_->setText(shown(caption));
+}
 
 QMenu* Menu::submenu() {
     if (!menu_) {

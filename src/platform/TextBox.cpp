@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QScrollBar>
 #include <algorithm>
 
 namespace platform {
@@ -16,6 +17,7 @@ QWidget* makeEditor(TextBox::Lines lines, QWidget* parent) {
         return new QLineEdit(parent);
     auto* edit = new QPlainTextEdit(parent);
     edit->setVerticalScrollBarPolicy(lines == TextBox::Lines::multi ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+    edit->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll the text"));
     return edit;
 }
 } // namespace

@@ -25,9 +25,9 @@ CLICKABLE = {
             "Large Line", "New Picture", "GoTo Colors and Shapes"],
     MIXER: [],
     LETTER: ["Go To ABCs", "Save Letter", "Get Letter", "New"],
-    COUNT: ["Go To ABCs", "Multiply", "Problems Board", "Times Tables"] + [str(n) for n in range(0, 11)],
-    TIMES: ["Go To Miltiply", "Go To 123s"],
-    MULTIPLY: ["Go To Divide", "Go To 123s"],
+    COUNT: ["Go To ABCs", "Multiply", "Problems Board"] + [str(n) for n in range(0, 11)],
+    TIMES: ["Go To Divide", "Go To Miltiply"],
+    MULTIPLY: ["Times Tables", "Go To Divide", "Go To 123s"],
     DIVIDE: ["Go To Miltiply", "Go To Times Tables"],
     PROBLEMS: ["Go To 123s", "Add Problem"],
     PASSWORD: ["Submit", "Go To ABCs"],
@@ -49,9 +49,13 @@ def faults_on(room, board):
                 continue
             role, name, actions = acc.get_role_name(), plain(acc.get_name()), actions_of(acc)
             what = f'{role} "{name}"'
-            if role in OPERABLE and not name:
+            # The password form's unnamed mirror box lies under a cover and takes no part (it is to leave
+            # the tree altogether); its two named boxes are checked as every other.
+            mirror = board == PASSWORD and role in ENTRIES
+            if role in OPERABLE and not name and not mirror:
                 faults.append(f"a {role} without a name (actions {actions})")
-            if role in BUTTONS and not PRESSES & set(actions):
+            enabled = acc.get_state_set().contains(Atspi.StateType.ENABLED)
+            if role in BUTTONS and enabled and not PRESSES & set(actions):
                 faults.append(f"{what} has no press action ({actions})")
             if PRESSES & set(actions) and role not in BUTTONS and role != "menu item":
                 faults.append(f"{what} can be pressed yet is no button")
@@ -77,25 +81,23 @@ def go(room, name, board):
 
 
 def mixer_faults(room):
-    """The "Make Color" box is a text box the child clicks; the mixer goes back on a click on its colour."""
+    """The "Make Color" box opens the mixer; a click on the mixed colour goes back."""
     room.choose_menu("Turn Save On/Off", "Allow Saving On")
-    make = wait_until('the "Make Color" box',
-                      lambda: [b for b in room.controls(role="text") if plain(room.text_of(b)) == "Make Color"])
-    room.click_at(*room.centre(make[0]))
-    wait_until("the Custom Color mixer", lambda: room.board_has_keys(MIXER))
+    press(room, "Make Color")
+    wait_until("the Custom Color mixer", lambda: plain(MIXER) in [plain(w.get_name()) for w in room.showing_windows()])
     faults = faults_on(room, MIXER)[0]
     ask = room.find("Click on Color below to keep.").get_extents(Atspi.CoordType.SCREEN)
     twips = ask.width / 1935
     room.click_at(ask.x + ask.width // 2, int(ask.y + (840 + 1995 / 2 - 180) * twips))
-    wait_until("the ChalkBoard back from the mixer", lambda: room.board_has_keys(CHALK))
+    wait_until("the ChalkBoard back from the mixer", lambda: room.board() == plain(CHALK))
     return faults
 
 
 # Every board in turn, reached through the press actions of its "Go To" controls where it has them.
 ROUTE = [
     (None, ABCS), ("Colors and Shapes", COLORS), ("GoTo Chalk Board", CHALK), ("GoTo Colors and Shapes", COLORS),
-    ("GoTo ABCs", ABCS), ("Letter", LETTER), ("Go To ABCs", ABCS), ("123s", COUNT), ("Times Tables", TIMES),
-    ("Go To Miltiply", MULTIPLY), ("Go To Divide", DIVIDE), ("Go To Times Tables", TIMES), ("Go To 123s", COUNT),
+    ("GoTo ABCs", ABCS), ("Letter", LETTER), ("Go To ABCs", ABCS), ("123s", COUNT), ("Multiply", MULTIPLY),
+    ("Times Tables", TIMES), ("Go To Divide", DIVIDE), ("Go To Miltiply", MULTIPLY), ("Go To 123s", COUNT),
     ("Problems Board", PROBLEMS), ("Go To 123s", COUNT), ("Go To ABCs", ABCS),
 ]
 

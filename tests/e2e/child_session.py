@@ -139,9 +139,7 @@ def every_number_board(room):
 
 def mixer_round_trip(room):
     """The ChalkBoard's "Make Color" box opens the Custom Color mixer; a click on its colour goes back."""
-    make = wait_until('the "Make Color" box',
-                      lambda: [b for b in room.controls(role="text") if plain(room.text_of(b)) == "Make Color"])
-    room.click_at(*room.centre(make[0]))
+    room.click("Make Color", "push button")
     wait_until("the Custom Color mixer", lambda: plain(MIXER) in [plain(w.get_name()) for w in room.showing_windows()])
     room.screenshot("custom-color")
     # The mixed colour is an unnamed picture just below the line that asks for a click on it; that
