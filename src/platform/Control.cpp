@@ -1,4 +1,3 @@
-#include <cstdio>
 #include "platform/Control.h"
 
 #include "platform/EventBridge.h"
@@ -17,9 +16,7 @@ namespace {
 const char* const controlProperty = "pipkinControl";
 } // namespace
 
-void Container::forget(Control* control) {
-    std::erase(children_, control);
-}
+void Container::forget(Control* control) { std::erase(children_, control); }
 
 void Container::relayoutChildren() {
     for (Control* c : children_)
@@ -52,21 +49,11 @@ Control* Control::fromWidget(const QWidget* widget) {
     return v.isValid() ? reinterpret_cast<Control*>(v.value<quintptr>()) : nullptr;
 }
 
-void Control::setLeft(int twips) {
-    move({twips, rect_.top, rect_.width, rect_.height});
-}
-void Control::setTop(int twips) {
-    move({rect_.left, twips, rect_.width, rect_.height});
-}
-void Control::setWidth(int twips) {
-    move({rect_.left, rect_.top, std::max(0, twips), rect_.height});
-}
-void Control::setHeight(int twips) {
-    move({rect_.left, rect_.top, rect_.width, std::max(0, twips)});
-}
-void Control::move(int left, int top) {
-    move({left, top, rect_.width, rect_.height});
-}
+void Control::setLeft(int twips) { move({twips, rect_.top, rect_.width, rect_.height}); }
+void Control::setTop(int twips) { move({rect_.left, twips, rect_.width, rect_.height}); }
+void Control::setWidth(int twips) { move({rect_.left, rect_.top, std::max(0, twips), rect_.height}); }
+void Control::setHeight(int twips) { move({rect_.left, rect_.top, rect_.width, std::max(0, twips)}); }
+void Control::move(int left, int top) { move({left, top, rect_.width, rect_.height}); }
 
 void Control::move(const TwipsRect& rect) {
     rect_ = rect;
@@ -84,9 +71,7 @@ void Control::takeSizeFromWidget() {
     rect_.height = Screen::toTwips(widget_->height());
 }
 
-void Control::reportMouseFrom(QWidget* surface) {
-    bridge_->reportMouseFrom(surface);
-}
+void Control::reportMouseFrom(QWidget* surface) { bridge_->reportMouseFrom(surface); }
 
 void Control::setVisible(bool visible) {
     visible_ = visible;
@@ -94,9 +79,7 @@ void Control::setVisible(bool visible) {
 }
 
 // Leaving the tab order does not stop code from giving a control the focus.
-void Control::setTabStop(bool stop) {
-    widget_->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
-}
+void Control::setTabStop(bool stop) { widget_->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus); }
 
 void Control::setBackColor(OleColor color) {
     back_ = color;
@@ -184,22 +167,17 @@ void Control::setPressable(bool pressable) {
     if (QAccessibleInterface* described = QAccessible::queryAccessibleInterface(widget_.get()))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(described));
 }
-bool Control::pressable() const {
-    return widget_->property(pressableProperty).toBool();
-}
 
-void Control::setFocus() {
-    widget_->setFocus(Qt::OtherFocusReason);
-}
+bool Control::pressable() const { return widget_->property(pressableProperty).toBool(); }
+
+void Control::setFocus() { widget_->setFocus(Qt::OtherFocusReason); }
 
 bool Control::hasFocus() const {
     const Form& f = parent_.form();
     return f.focusedWidget() == widget_.get();
 }
 
-bool Control::userCanReach() const {
-    return visible_ && widget_->isVisibleTo(&parent_.form()) && widget_->isEnabled();
-}
+bool Control::userCanReach() const { return visible_ && widget_->isVisibleTo(&parent_.form()) && widget_->isEnabled(); }
 
 void Control::click() {
     if (userCanReach())
@@ -223,9 +201,7 @@ void Control::mouseUp(int x, int y, int button) {
     input::release(widget_.get(), {Screen::toPixels(x), Screen::toPixels(y)}, button);
 }
 
-void Control::keyDown(int qtKey, const QString& text) {
-    input::key(widget_.get(), qtKey, text);
-}
+void Control::keyDown(int qtKey, const QString& text) { input::key(widget_.get(), qtKey, text); }
 
 void Control::dragTo(Control& target) {
     if (!userCanReach())

@@ -82,7 +82,8 @@ bool KeyboardAccess::eventFilter(QObject* watched, QEvent* event) {
 
 bool KeyboardAccess::keyPress(QWidget* receiver, QKeyEvent* key) {
     if (key->key() == Qt::Key_Alt) {
-        altAlone_ = altAlone_ || (key->modifiers() == Qt::AltModifier);
+        // Qt reports the Alt key's own press with or without its modifier: only other modifiers count.
+        altAlone_ = altAlone_ || (key->modifiers() & ~Qt::AltModifier) == Qt::NoModifier;
         return false;
     }
     if (!key->isAutoRepeat())
