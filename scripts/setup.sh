@@ -9,6 +9,7 @@ packages=(
   dbus-daemon dbus-bin at-spi2-core gir1.2-atspi-2.0 python3-gi imagemagick
   cups printer-driver-cups-pdf poppler-utils
   qt6-wayland qt6-base-private-dev libwayland-dev wayland-protocols sway wtype cage xwayland
+  lintian desktop-file-utils appstream man-db
 )
 missing=()
 for p in "${packages[@]}"; do

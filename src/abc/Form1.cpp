@@ -18,6 +18,11 @@ using namespace platform;
 
 Form1::Form1(Classroom& room_) : Form(" Pipkin's Classroom  ", colors::lightRed), room(room_) {
     setDesignState();
+    Text1.setAccessibleName("Typing box");
+    Check1.setAccessibleName("Show the recorder");
+    // Plain panels that answer a click with the board's soft click, as the board itself does.
+    Picture1.setAccessibleName("Panel");
+    Picture2.setAccessibleName("Panel");
     connectHandlers();
 }
 

@@ -34,6 +34,13 @@ Color::Color(Classroom& room_)
     // Over the middle of the ChalkBoard, where the child is looking.
     const QSize size = QWidget::size();
     QWidget::move((Screen::pixels().width() - size.width()) / 2, (Screen::pixels().height() - size.height()) / 2);
+    Picture1.setAccessibleName("Mixed Color");
+    VScroll1.setAccessibleName("Red");
+    VScroll2.setAccessibleName("Green");
+    VScroll3.setAccessibleName("Blue");
+    Text1.setAccessibleName("Red value");
+    Text2.setAccessibleName("Green value");
+    Text3.setAccessibleName("Blue value");
     connectHandlers();
 }
 

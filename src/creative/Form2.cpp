@@ -87,6 +87,11 @@ Form2::Form2(Classroom& room_)
 
 void Form2::setUpLook() {
     setForeColor(colors::white);
+    // Clear labels over the four drawn shape icons: they say the shape the icon shows.
+    Label5.setAccessibleName("Square");
+    Label6.setAccessibleName("Circle");
+    Label7.setAccessibleName("Rectangle");
+    Label8.setAccessibleName("Oval");
     outline(Shape2, colors::green);
     outline(Shape3, colors::red);
     for (Shape* icon : {&Shape4, &Shape5, &Shape6, &Shape7})

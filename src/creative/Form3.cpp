@@ -61,9 +61,13 @@ void Form3::setUpLook() {
         {&Green, colors::green}, {&Yellow, colors::yellow}, {&Purple, colors::magenta}, {&brown, brownBox}};
     for (const auto& [box, colour] : boxes) {
         box->setBackColor(colour);
+        box->setPressable(true);
+        box->setAccessibleName(box->text());
         useBuiltinPointer(*box, "creative-chalk-pointer");
     }
     black.setForeColor(colors::white);
+    CustomColor.setPressable(true);
+    CustomColor.setAccessibleName("Make Color");
     CustomColor.setBackColor(lightGrey);
     CustomColor.setForeColor(colors::black);
     CustomColor.setVisible(false);

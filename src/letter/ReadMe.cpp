@@ -63,9 +63,25 @@ ReadMe::ReadMe(Classroom& room_)
       ImagePrint(&PictureTools, tool(1560)), ImageCopy(&PictureTools, tool(5280)), ImageCut(&PictureTools, tool(5760)),
       ImagePaste(&PictureTools, tool(6240)), ImagePw(&PictureTools, {6720, 60, 375, 315}), room(room_) {
     setUpDesign();
+    nameUnlabelledControls();
     connectEditor();
     connectCommands();
     connectToolBar();
+}
+
+// The colour choices carry no captions: the labels beside (or above) them say which colours they give.
+void ReadMe::nameUnlabelledControls() {
+    Text1.setAccessibleName("Letter");
+    Combo1.setAccessibleName("Font");
+    Combo2.setAccessibleName("Font Size");
+    const std::pair<platform::OptionButton*, const char*> named[] = {
+        {&Option4, "Text Screen Normal"},      {&Option5, "Text Screen Blue - White"},
+        {&Option6, "Text Screen Green - Black"}, {&Option7, "Text Screen Red - White"},
+        {&Option8, "Text Screen Black - White"}, {&Option1, "Screen Red"},
+        {&Option2, "Screen Gray"},             {&Option3, "Screen Blue"},
+        {&Option9, "Screen Green"}};
+    for (const auto& [option, name] : named)
+        option->setAccessibleName(name);
 }
 
 void ReadMe::setUpDesign() {

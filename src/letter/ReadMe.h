@@ -102,6 +102,7 @@ public:
 
 private:
     void setUpDesign();
+    void nameUnlabelledControls();
     void connectEditor();
     void connectCommands();
     void connectToolBar();

@@ -92,6 +92,9 @@ Form5::Form5(Classroom& room_)
       curChange(this, "Pointer"), curTeddy(&curChange, "Teddy Pointer"), curPoint(&curChange, "Arrow Pointer"),
       room(room_) {
     arrangeControls();
+    Check1.setAccessibleName("Allow Less Than Zero");
+    Text1.setAccessibleName("First number");
+    Text2.setAccessibleName("Second number");
     connectHandlers();
 }
 

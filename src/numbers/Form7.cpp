@@ -63,6 +63,8 @@ Form7::Form7(Classroom& room_)
       tedCursor(&Curmenu, "Teddy Pointer"), PointCur(&Curmenu, "Arrow Pointer"), InputMenu(this, "Type Input"),
       mouseMenu(&InputMenu, "Use Mouse"), keyboardMenu(&InputMenu, "Use Keyboard"), room(room_) {
     prepareControls();
+    Text1.setAccessibleName("First number");
+    Text2.setAccessibleName("Second number");
     connectHandlers();
     connectKeyboardHandlers();
 }

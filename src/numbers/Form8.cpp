@@ -62,6 +62,14 @@ Form8::Form8(Classroom& room_)
       CommandEnd(this, {540, 5280, 2295, 555}, "Go To 123s", arial(13.5)), Curmenu(this, "Pointer"),
       TedCur(&Curmenu, "Teddy Pointer"), PointCur(&Curmenu, "Arrow Pointer"), room(room_) {
     arrangeControls();
+    // The check boxes have no captions of their own: the labels beside them say what they do.
+    const std::pair<platform::CheckBox*, const char*> named[] = {
+        {&CheckHadd, "Harder Add Problem"},      {&CheckHsub, "Harder Subtract Problem"},
+        {&CheckMhard, "Harder Multiply Problem"}, {&CheckDhard, "Harder Divide Problem"},
+        {&Check1, "Allow Less Than Zero"},        {&CheckMulti, "Allow Multiply"},
+        {&CheckDiv, "Allow Divide"}};
+    for (const auto& [box, name] : named)
+        box->setAccessibleName(name);
     connectHandlers();
     connectKindHandlers();
 }

@@ -1,7 +1,10 @@
 #include "platform/Application.h"
 
+#include "platform/AccessibleControl.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/MessageBox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QPixmapCache>
@@ -21,7 +24,7 @@ void prepareApplication() {
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication::setApplicationName(MessageBox::title);
     QApplication::setApplicationVersion("1.4");
-    QApplication::setDesktopFileName("pipkins-classroom");
+    QApplication::setDesktopFileName("org.pipkinsclassroom.classroom");
     QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial", "DejaVu Sans"});
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
     // The style keeps a picture of every button it draws, per size and state, up to 10 MB by default;
@@ -29,6 +32,11 @@ void prepareApplication() {
     // Drawing even a large button afresh takes well under a millisecond (about 0.4 ms for 400 x 160
     // against 0.12 ms from the cache): a small cache is plenty.
     QPixmapCache::setCacheLimit(kStylePixmapCacheKilobytes);
+    // The factory installed last is asked first, before Qt's own (installed with QApplication),
+    // which would describe every drawn label and picture as plain text.
+    QAccessible::installFactory(accessibleControlFactory);
+    // Installed before any board, so the boards' own key handling sees each key first.
+    qApp->installEventFilter(new KeyboardAccess(qApp));
 }
 
 } // namespace platform

@@ -6,6 +6,7 @@
 #include "platform/UserInput.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QVariant>
 #include <algorithm>
@@ -158,6 +159,20 @@ void Control::setMouseIcon(const QCursor& cursor) {
     customCursor_ = cursor;
     setMousePointer(pointer_);
 }
+
+namespace {
+const char* const pressableProperty = "pipkinPressable";
+} // namespace
+
+// Qt may already have described the control (setting its text does); that description is let go, so
+// the next question gets the new one.
+void Control::setPressable(bool pressable) {
+    widget_->setProperty(pressableProperty, pressable);
+    if (QAccessibleInterface* described = QAccessible::queryAccessibleInterface(widget_.get()))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(described));
+}
+
+bool Control::pressable() const { return widget_->property(pressableProperty).toBool(); }
 
 void Control::setFocus() { widget_->setFocus(Qt::OtherFocusReason); }
 

@@ -72,6 +72,15 @@ public:
     void setFocus();
     bool hasFocus() const;
 
+    // What assistive technology calls the control when its caption does not say it (a colour box,
+    // a picture, a text box); a label's caption is its name otherwise.
+    QString accessibleName() const { return widget_->accessibleName(); }
+    void setAccessibleName(const QString& name) { widget_->setAccessibleName(name); }
+    // A control the child clicks rather than types into or ticks (a colour box drawn as a text box)
+    // is a push button to assistive technology, pressed as the mouse clicks it.
+    void setPressable(bool pressable);
+    bool pressable() const;
+
     // Automatic drag: pressing on the control drags the drag picture until the button is released.
     void setDragMode(int mode) { dragMode_ = mode; }
     int dragMode() const { return dragMode_; }

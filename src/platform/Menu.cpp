@@ -5,8 +5,13 @@
 #include <QMenuBar>
 
 namespace platform {
+namespace {
+QString shown(QString caption) {
+    return caption.replace('&', QStringLiteral("&&"));
+}
+} // namespace
 
-Menu::Menu(Form* board, const QString& caption) : menu_(new QMenu(caption, board)) {
+Menu::Menu(Form* board, const QString& caption) : menu_(new QMenu(shown(caption), board)) {
     action_ = board->menuBar()->addMenu(menu_);
     QObject::connect(menu_, &QMenu::aboutToShow, menu_, [this] { Opened(); });
 }
@@ -17,7 +22,7 @@ Menu::Menu(Menu* parent, const QString& caption) : parent_(parent) {
         action_ = host->addSeparator();
         return;
     }
-    action_ = host->addAction(caption);
+    action_ = host->addAction(shown(caption));
     QObject::connect(action_, &QAction::triggered, action_, [this] { Click(); });
 }
 
@@ -26,6 +31,14 @@ Menu::~Menu() {
         delete menu_;
     else if (action_ && parent_)
         delete action_;
+}
+
+QString Menu::caption() const {
+    return QString(action_->text()).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+void Menu::setCaption(const QString& caption) {
+    action_->setText(shown(caption));
 }
 
 QMenu* Menu::submenu() {

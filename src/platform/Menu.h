@@ -19,8 +19,9 @@ public:
     Menu& operator=(const Menu&) = delete;
     ~Menu();
 
-    QString caption() const { return action_->text(); }
-    void setCaption(const QString& caption) { action_->setText(caption); }
+    // Captions are shown exactly as given: an "&" is a character, never a keyboard mnemonic.
+    QString caption() const;
+    void setCaption(const QString& caption);
     bool enabled() const { return action_->isEnabled(); }
     void setEnabled(bool enabled) { action_->setEnabled(enabled); }
     bool visible() const { return action_->isVisible(); }

@@ -8,6 +8,7 @@
 #include <QProxyStyle>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QScrollBar>
 #include <algorithm>
 
 namespace platform {
@@ -39,6 +40,7 @@ QWidget* makeEditor(TextBox::Lines lines, QWidget* parent) {
     edit->setVerticalScrollBarPolicy(lines == TextBox::Lines::multi ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
     edit->setContextMenuPolicy(Qt::PreventContextMenu);
     edit->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    edit->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll the text"));
     return edit;
 }
 } // namespace

@@ -33,6 +33,8 @@ Form10::Form10(Classroom& room_)
     }
     // The mirror lies under the grey plate and holds the typed password in clear.
     Text3.keepSecret();
+    Text1.setAccessibleName("Password");
+    Text2.setAccessibleName("Verify your Password");
     Text2.setVisible(false);
     Text1.setTabStop(true);
     conventions::useCarPointer(Command1);

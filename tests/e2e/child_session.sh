@@ -2,11 +2,13 @@
 # A child's whole session at the real program on a real desktop (run it inside with_desktop.sh): the
 # controls are found by their accessible names and clicked where they are on the screen, the sound
 # the program made is read back from SDL's disk audio driver, and every board is photographed.
-# Usage: child_session.sh PROGRAM START_DIR SCREENSHOT_DIR
+# Usage: child_session.sh PROGRAM START_DIR SCREENSHOT_DIR [SCRIPT]
+# SCRIPT (child_session.py by default) is the python session run against the program.
 set -euo pipefail
 program=$(readlink -f "$1")
 media=$(readlink -f "$2")
 shots=$3
+script=${4:-child_session.py}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 cleanup() {
@@ -42,7 +44,7 @@ app=$!
 
 # Debian's python: its gi module has the AT-SPI bindings, a python of one's own may not.
 status=0
-/usr/bin/python3 "$here/child_session.py" "$app" "$work/start" "$work/out.raw" "$shots" || status=$?
+/usr/bin/python3 "$here/$script" "$app" "$work/start" "$work/out.raw" "$shots" || status=$?
 if [ "$status" -ne 0 ]; then
     echo "--- program output"; cat "$work/app.log"
     exit 1

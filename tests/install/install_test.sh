@@ -21,7 +21,7 @@ shared="$prefix/share/pipkins-classroom"
 [ -x "$prefix/bin/pipkins-classroom" ] || fail "no launcher on the PATH"
 [ -f "$shared/a.WAV" ] || fail "no shared media"
 if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$prefix/share/applications/pipkins-classroom.desktop" || fail "desktop entry"
+    desktop-file-validate "$prefix/share/applications/org.pipkinsclassroom.classroom.desktop" || fail "desktop entry"
 fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml >/dev/null || fail "metainfo"
