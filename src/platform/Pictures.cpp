@@ -3,9 +3,14 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
+#include <QScreen>
 #include <QSvgRenderer>
+#include <cmath>
+
+#include "platform/Screen.h"
 
 namespace platform {
 
@@ -21,7 +26,7 @@ std::optional<QPixmap> loadPicture(const QString& path) {
 }
 
 std::optional<QCursor> loadCursor(const QString& path) {
-    const std::optional<QPixmap> picture = loadPicture(path);
+    const std::optional<QPixmap> picture = loadPictureFitting(path, {pointerPixels(), pointerPixels()});
     if (!picture)
         return std::nullopt;
     int hotX = 0;
@@ -32,8 +37,10 @@ std::optional<QCursor> loadCursor(const QString& path) {
         const QByteArray head = file.read(14);
         const bool isCursor = head.size() == 14 && uchar(head[2]) == 2 && uchar(head[3]) == 0;
         if (isCursor) {
-            hotX = uchar(head[10]) | (uchar(head[11]) << 8);
-            hotY = uchar(head[12]) | (uchar(head[13]) << 8);
+            // The first entry's hot spot, moved with the size that was taken (a width of 0 means 256).
+            const int firstWidth = uchar(head[6]) == 0 ? 256 : uchar(head[6]);
+            hotX = (uchar(head[10]) | (uchar(head[11]) << 8)) * picture->width() / firstWidth;
+            hotY = (uchar(head[12]) | (uchar(head[13]) << 8)) * picture->width() / firstWidth;
         }
     }
     hotX = std::clamp(hotX, 0, picture->width() - 1);
@@ -73,7 +80,39 @@ QPixmap builtinPicture(const QString& name, QSize size) {
 }
 
 QCursor builtinCursor(const QString& name, QPoint hotSpot) {
-    return QCursor(builtinPicture(name, {32, 32}), hotSpot.x(), hotSpot.y());
+    const int size = pointerPixels();
+    return QCursor(builtinPicture(name, {size, size}), hotSpot.x() * size / 32, hotSpot.y() * size / 32);
+}
+
+std::optional<QPixmap> loadPictureFitting(const QString& path, QSize wanted) {
+    QImageReader sizes(path);
+    sizes.setDecideFormatFromContent(true);
+    int best = -1;
+    QSize bestSize;
+    for (int i = 0; i < sizes.imageCount() && sizes.jumpToImage(i); ++i) {
+        const QSize size = sizes.size();
+        const bool fits = size.width() >= wanted.width() && size.height() >= wanted.height();
+        const bool bestFits = bestSize.width() >= wanted.width() && bestSize.height() >= wanted.height();
+        const bool better = best < 0 || (fits && (!bestFits || size.width() < bestSize.width())) ||
+                            (!fits && !bestFits && size.width() > bestSize.width());
+        if (better) {
+            best = i;
+            bestSize = size;
+        }
+    }
+    if (best <= 0)
+        return loadPicture(path);
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.jumpToImage(best) ? reader.read() : QImage();
+    return image.isNull() ? loadPicture(path) : std::optional<QPixmap>(QPixmap::fromImage(image));
+}
+
+int pointerPixels() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    const double grow = std::max({1.0, dpi / 96.0, Screen::pixels().height() / 1080.0});
+    return int(std::lround(32 * grow / 8)) * 8;
 }
 
 } // namespace platform
