@@ -12,6 +12,8 @@ mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# Peaks chosen so that each sound, played, is about as loud as the spoken letters (a pure low tone
+# carries more energy for its peak than a voice does, so the dip peaks well below the speech).
 # Mono synthesis, then the mixer's own format (44.1 kHz, 16-bit, stereo) so loading never resamples.
 synthesize() {
     local name=$1 peak=$2
@@ -23,4 +25,4 @@ synthesize() {
 
 synthesize hono -9 synth 0.07 pluck E6 fade q 0.001 0.07 0.06
 synthesize ding -3 synth 0.9 sine 1318.5 sine mix 1975.5 sine mix 2637 sine mix 3951 fade l 0.002 0.9 0.86
-synthesize dip -4 synth 0.16 sine 880:330 fade q 0.004 0.16 0.07
+synthesize dip -11 synth 0.16 sine 880:330 fade q 0.004 0.16 0.07

@@ -1,56 +1,47 @@
 #!/usr/bin/env bash
 # Speaks the letters, the numbers and the greetings of the ABCs board into the start directory:
 #   speech.sh <output directory>
-# One voice for everything: American English (the board says "zee"), a woman's voice a little higher
-# and slower than the default, so it sounds kind and is easy for a small child to follow.
+# One voice for everything: flite's American English "kal16", the clearest of the free voices we
+# tried: a listener that knows only these 39 words (tests/media/voice_check.py) hears it right far
+# more often than espeak-ng's voices, and it tells four, five, six, seven and ten apart, which
+# espeak-ng's soft female voice did not.
 set -euo pipefail
 
 out=${1:?usage: speech.sh <output directory>}
-for tool in espeak-ng sox; do
-    command -v "$tool" >/dev/null || { echo "speech.sh: $tool is missing (apt-get install espeak-ng sox)" >&2; exit 1; }
+for tool in flite sox soxi; do
+    command -v "$tool" >/dev/null || { echo "speech.sh: $tool is missing (apt-get install flite sox)" >&2; exit 1; }
 done
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-voice=(-v en-us+f3 -s 125 -p 62 -a 160)
-
-# Letter names given as phonemes: a lone "A" may be read as the article "uh", and "W" must not be
-# run together; these are the names exactly as a child learns them.
-letters=(
-    "a:'eI" "b:b'i:" "c:s'i:" "d:d'i:" "e:'i:" "f:'Ef" "g:dZ'i:" "h:'eItS" "i:'aI" "j:dZ'eI" "k:k'eI"
-    "l:'El" "m:'Em" "n:'En" "o:'oU" "p:p'i:" "q:kj'u:" "r:'A@" "s:'Es" "t:t'i:" "u:j'u:" "v:v'i:"
-    "w:d'Vb@Lj,u:" "x:'Eks" "y:w'aI" "z:z'i:"
+# Letter names spelled as words: flite reads a lone "A" as the article and a lone "I" as the pronoun,
+# so each letter is written the way its name sounds, exactly as a child learns it.
+words=(
+    "a:ay" "b:bee" "c:see" "d:dee" "e:ee" "f:ef" "g:gee" "h:aitch" "i:eye" "j:jay" "k:kay" "l:el" "m:em"
+    "n:en" "o:oh" "p:pee" "q:cue" "r:ar" "s:ess" "t:tee" "u:you" "v:vee" "w:double you" "x:ex" "y:why"
+    "z:zee"
+    "c0:zero" "c1:one" "c2:two" "c3:three" "c4:four" "c5:five" "c6:six" "c7:seven" "c8:eight" "c9:nine"
+    "c10:ten" "hi:Hi!" "bye:Goodbye!"
 )
-numbers=(zero one two three four five six seven eight nine ten)
 
-# Speaks $2 into $work/$1.raw.wav; the conversion waits until every voice has finished.
-speak() {
-    espeak-ng "${voice[@]}" -w "$work/$1.raw.wav" "$2"
-}
-
-# The mixer's own format (44.1 kHz, 16-bit, stereo), so nothing is resampled when the board loads it;
-# silence trimmed at both ends so a click is answered at once, a short fade against clicks at the cut.
+# The mixer's own format (44.1 kHz, 16-bit, stereo), so nothing is resampled when the board loads it.
+# Normalised before the silence is cut, so the cut sits at the same level relative to every voice;
+# the voice starts within a millisecond or two of the click, a short fade keeps the cut from clicking.
 to_mixer_format() {
-    sox -q "$work/$1.raw.wav" "$work/$1.trim.wav" silence 1 0.01 0.5% reverse silence 1 0.01 0.5% reverse
-    sox -q "$work/$1.trim.wav" -r 44100 -b 16 -e signed-integer -c 2 "$work/$1.wav" \
-        gain -6 rate -v 44100 fade t 0.005 -0 0.02 norm -1
-    if [[ $(soxi -s "$work/$1.wav") -lt 4410 ]]; then
-        echo "speech.sh: $1 came out shorter than 0.1 s" >&2
+    local id=$1
+    sox -q "$work/$id.raw.wav" "$work/$id.trim.wav" norm -1 silence 1 0.001 -40d reverse silence 1 0.001 -50d reverse
+    sox -q "$work/$id.trim.wav" -r 44100 -b 16 -e signed-integer -c 2 "$work/$id.wav" \
+        rate -v 44100 fade t 0.002 -0 0.02 norm -1
+    if [[ $(soxi -s "$work/$id.wav") -lt 4410 ]]; then
+        echo "speech.sh: $id came out shorter than 0.1 s" >&2
         exit 1
     fi
-    mv -f "$work/$1.wav" "$out/$1.WAV"
+    mv -f "$work/$id.wav" "$out/$id.WAV"
 }
 
-for entry in "${letters[@]}"; do
-    speak "${entry%%:*}" "[[${entry#*:}]]"
-done
-for n in "${!numbers[@]}"; do
-    speak "c$n" "${numbers[$n]}"
-done
-speak hi "Hi!"
-speak bye "Goodbye!"
-
-for raw in "$work"/*.raw.wav; do
-    to_mixer_format "$(basename "$raw" .raw.wav)"
+for entry in "${words[@]}"; do
+    id=${entry%%:*}
+    flite -voice kal16 -t "${entry#*:}" -o "$work/$id.raw.wav"
+    to_mixer_format "$id"
 done

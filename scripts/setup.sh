@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ccache pkg-config libgtest-dev
   qt6-base-dev qt6-svg-dev libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont libsndfile1-dev
-  espeak-ng sox fonts-liberation
+  flite sox fonts-liberation python3-pocketsphinx pocketsphinx-en-us
   xvfb xauth xdotool x11-utils openbox
   dbus-daemon dbus-bin at-spi2-core gir1.2-atspi-2.0 python3-gi imagemagick
   cups printer-driver-cups-pdf poppler-utils

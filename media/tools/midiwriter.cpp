@@ -28,23 +28,25 @@ struct Tune {
     int melodyProgram; // General MIDI program, counted from 0
     int bassProgram;
     int repeats;
+    // The glockenspiel sounds thinner than the piano: it is struck harder so every tune is as loud as the voice.
+    int melodyVelocity;
     // Notes as "C5", "F#4:2" (beats, default 1), "R:1" for a rest; bars are split by "|" for reading only.
     const char* melody;
     const char* bass;
 };
 
 const Tune tunes[] = {
-    {"music1.mid", "Twinkle, Twinkle, Little Star", 112, 9 /* glockenspiel */, 0 /* piano */, 1,
+    {"music1.mid", "Twinkle, Twinkle, Little Star", 112, 9 /* glockenspiel */, 0 /* piano */, 1, 120,
      "C5 C5 G5 G5 | A5 A5 G5:2 | F5 F5 E5 E5 | D5 D5 C5:2 | G5 G5 F5 F5 | E5 E5 D5:2 | "
      "G5 G5 F5 F5 | E5 E5 D5:2 | C5 C5 G5 G5 | A5 A5 G5:2 | F5 F5 E5 E5 | D5 D5 C5:2",
      "C3:2 E3:2 | F3:2 C3:2 | F3:2 C3:2 | G3:2 C3:2 | C3:2 F3:2 | C3:2 G3:2 | "
      "C3:2 F3:2 | C3:2 G3:2 | C3:2 E3:2 | F3:2 C3:2 | F3:2 C3:2 | G3:2 C3:2"},
-    {"music2.mid", "Mary Had a Little Lamb", 120, 0 /* piano */, 0, 2,
+    {"music2.mid", "Mary Had a Little Lamb", 120, 0 /* piano */, 0, 2, 96,
      "E5:1.5 D5:0.5 C5 D5 | E5 E5 E5:2 | D5 D5 D5:2 | E5 G5 G5:2 | "
      "E5:1.5 D5:0.5 C5 D5 | E5 E5 E5 E5 | D5 D5 E5 D5 | C5:3 R:1",
      "C3:2 G3:2 | C3:2 G3:2 | G2:2 D3:2 | C3:2 G3:2 | "
      "C3:2 G3:2 | C3:2 G3:2 | G2:2 G3:2 | C3:3 R:1"},
-    {"music3.mid", "London Bridge Is Falling Down", 120, 0 /* piano */, 0, 2,
+    {"music3.mid", "London Bridge Is Falling Down", 120, 0 /* piano */, 0, 2, 96,
      "G5:1.5 A5:0.5 G5 F5 | E5 F5 G5:2 | D5 E5 F5:2 | E5 F5 G5:2 | "
      "G5:1.5 A5:0.5 G5 F5 | E5 F5 G5:2 | D5:2 G5:2 | E5 C5:2 R:1",
      "C3:2 G3:2 | C3:2 E3:2 | G2:2 B2:2 | C3:2 E3:2 | "
@@ -165,7 +167,7 @@ std::optional<std::vector<std::uint8_t>> buildSong(const Tune& tune) {
     std::vector<Event> events = setUpEvents(tune);
     long tick = 0;
     for (int round = 0; round < tune.repeats; ++round) {
-        const std::optional<long> melody = addVoice(tune.melody, melodyChannel, 96, tick, events);
+        const std::optional<long> melody = addVoice(tune.melody, melodyChannel, tune.melodyVelocity, tick, events);
         const std::optional<long> bass = addVoice(tune.bass, bassChannel, 64, tick, events);
         if (!melody || !bass || *melody != *bass) {
             std::fprintf(stderr, "midiwriter: %s: melody and bass do not line up\n", tune.file);

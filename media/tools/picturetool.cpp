@@ -1,8 +1,8 @@
 // Renders the classroom's pictures from our SVG drawings into the files the boards read at run time
 // (ICO feedback teddies, CUR pointers, BMP shapes), and checks that Qt reads every one of them back.
 //
-//   picturetool ico  <in.svg> <out.ico> <size>
-//   picturetool cur  <in.svg> <out.cur> <size> <hotX> <hotY>
+//   picturetool ico  <in.svg> <out.ico> <size,size,...>
+//   picturetool cur  <in.svg> <out.cur> <size,size,...> <hotX> <hotY>   (hot spot on the 32 x 32 picture)
 //   picturetool bmp  <in.svg> <out.bmp> <width> <height> [#rrggbb]
 //   picturetool png  <in-picture> <out.png> [scale] [#background]   (for looking at a result)
 //   picturetool --verify <file>...
@@ -16,12 +16,14 @@
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QList>
 #include <QPainter>
 #include <QSaveFile>
 #include <QStringList>
 #include <QSvgRenderer>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -105,39 +107,47 @@ void putLe32(QByteArray& bytes, int offset, qsizetype value) {
     qToLittleEndian<quint32>(static_cast<quint32>(value), bytes.data() + offset);
 }
 
-// One-picture ICO/CUR container around a 32-bit BMP payload. Qt writes ICO but never CUR; a CUR differs
-// only in its type field and in carrying the hot spot where an ICO keeps planes and bit depth, so the
-// cursor is Qt's icon with those fields rewritten.
-std::optional<QByteArray> iconContainer(const QImage& image, int type, QPoint hotSpot) {
-    const std::optional<QByteArray> ico = encode(image.convertToFormat(QImage::Format_ARGB32), "ico");
-    if (!ico) {
-        return std::nullopt;
-    }
-    constexpr int headerSize = 6 + 16;
-    const qsizetype payloadOffset = qFromLittleEndian<quint32>(ico->constData() + 18);
-    if (ico->size() <= headerSize || payloadOffset != headerSize) {
-        complain(QStringLiteral("unexpected icon layout from the ico writer"));
-        return std::nullopt;
-    }
-    QByteArray bytes = *ico;
+// An ICO/CUR holding one 32-bit BMP picture of each size. Qt writes one-picture ICO files but never CUR
+// and never several sizes, so each size is written by Qt's ico writer and its payload moved into one
+// container; a CUR differs only in its type field and in carrying the hot spot where an ICO keeps
+// planes and bit depth. The hot spot is given on the 32 x 32 picture and moves with each size.
+std::optional<QByteArray> iconContainer(const QList<QImage>& images, int type, QPoint hotSpot) {
+    constexpr int entrySize = 16;
+    const int headerSize = 6 + entrySize * int(images.size());
+    QByteArray bytes(headerSize, '\0');
     putLe16(bytes, 2, type);
-    if (type == 2) {
-        putLe16(bytes, 10, hotSpot.x());
-        putLe16(bytes, 12, hotSpot.y());
+    putLe16(bytes, 4, int(images.size()));
+    for (int i = 0; i < images.size(); ++i) {
+        const std::optional<QByteArray> ico = encode(images[i].convertToFormat(QImage::Format_ARGB32), "ico");
+        if (!ico || ico->size() <= 6 + entrySize || qFromLittleEndian<quint32>(ico->constData() + 18) != 6 + entrySize) {
+            complain(QStringLiteral("unexpected icon layout from the ico writer"));
+            return std::nullopt;
+        }
+        const int entry = 6 + entrySize * i;
+        bytes.replace(entry, entrySize, ico->mid(6, entrySize));
+        if (type == 2) {
+            putLe16(bytes, entry + 4, hotSpot.x() * images[i].width() / 32);
+            putLe16(bytes, entry + 6, hotSpot.y() * images[i].height() / 32);
+        }
+        putLe32(bytes, entry + 8, ico->size() - 6 - entrySize);
+        putLe32(bytes, entry + 12, bytes.size());
+        bytes += ico->mid(6 + entrySize);
     }
-    putLe32(bytes, 14, bytes.size() - headerSize);
     return bytes;
 }
 
 bool verifyOne(const QString& path) {
     QImageReader reader(path);
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        complain(QStringLiteral("Qt cannot read %1: %2").arg(path, reader.errorString()));
-        return false;
+    const int count = std::max(1, reader.imageCount());
+    for (int i = 0; i < count; ++i) {
+        const QImage image = i == 0 || reader.jumpToImage(i) ? reader.read() : QImage();
+        if (image.isNull()) {
+            complain(QStringLiteral("Qt cannot read picture %1 of %2: %3").arg(i).arg(path, reader.errorString()));
+            return false;
+        }
+        std::printf("%s: %s %dx%d\n", qPrintable(path), QImageReader::imageFormat(path).constData(), image.width(),
+                    image.height());
     }
-    std::printf("%s: %s %dx%d\n", qPrintable(path), QImageReader::imageFormat(path).constData(), image.width(),
-                image.height());
     return true;
 }
 
@@ -149,19 +159,36 @@ int verify(const QStringList& paths) {
     return allRead ? 0 : 1;
 }
 
+// "16,32,256": the sizes an icon file carries, smallest first.
+std::optional<QList<int>> toSizes(const QString& text) {
+    QList<int> sizes;
+    for (const QString& part : text.split(QLatin1Char(','))) {
+        const std::optional<int> size = toSize(part, 16, 256);
+        if (!size || (!sizes.isEmpty() && *size <= sizes.last())) {
+            return std::nullopt;
+        }
+        sizes.append(*size);
+    }
+    return sizes;
+}
+
 int makeIcon(const QStringList& args, int type) {
-    const std::optional<int> size = toSize(args.value(3), 16, 256);
-    const std::optional<int> hotX = type == 2 ? toSize(args.value(4), 0, 255) : 0;
-    const std::optional<int> hotY = type == 2 ? toSize(args.value(5), 0, 255) : 0;
-    if (!size || !hotX || !hotY || *hotX >= *size || *hotY >= *size) {
-        complain(QStringLiteral("bad size or hot spot"));
+    const std::optional<QList<int>> sizes = toSizes(args.value(3));
+    const std::optional<int> hotX = type == 2 ? toSize(args.value(4), 0, 31) : 0;
+    const std::optional<int> hotY = type == 2 ? toSize(args.value(5), 0, 31) : 0;
+    if (!sizes || !hotX || !hotY) {
+        complain(QStringLiteral("bad sizes or hot spot"));
         return 2;
     }
-    const std::optional<QImage> image = render(args.value(1), QSize(*size, *size), {}, Qt::transparent);
-    if (!image) {
-        return 1;
+    QList<QImage> images;
+    for (int size : *sizes) {
+        const std::optional<QImage> image = render(args.value(1), QSize(size, size), {}, Qt::transparent);
+        if (!image) {
+            return 1;
+        }
+        images.append(*image);
     }
-    const std::optional<QByteArray> bytes = iconContainer(*image, type, QPoint(*hotX, *hotY));
+    const std::optional<QByteArray> bytes = iconContainer(images, type, QPoint(*hotX, *hotY));
     return bytes && writeFile(args.value(2), *bytes) ? 0 : 1;
 }
 

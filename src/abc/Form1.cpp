@@ -2,6 +2,7 @@
 
 #include "creative/Form2.h"
 #include "creative/Form3.h"
+#include "letter/FontList.h"
 #include "letter/ReadMe.h"
 #include "numbers/Form5.h"
 #include "numbers/Form6.h"
@@ -29,7 +30,7 @@ Form1::Form1(Classroom& room_) : Form(" Pipkin's Classroom  ", colors::lightRed)
 // What the board looks like before its load step: the parts a parent must first allow are hidden.
 void Form1::setDesignState() {
     Label1.setAutoSize(true);
-    Image1.setPicture(builtinPicture("teddy", {32, 32}));
+    Image1.setBuiltinPicture("teddy");
     Text1.setBackColor(colors::paleRed);
     Text1.setMaxLength(1);
     Text1.setTabStop(true);
@@ -76,7 +77,7 @@ void Form1::Form_Load() {
     room.createTitleScreen();
     room.loadBoards();
     pwSet = 0;
-    for (const QString& font : Screen::fonts())
+    for (const QString& font : letter::fontList())
         room.readMe().Combo1.addItem(font);
     Text1.setFocus();
     Label1.setCaption("ABCs");

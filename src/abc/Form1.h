@@ -82,7 +82,8 @@ public:
 
     // The big label grows with its text; the feedback teddy answers every click.
     platform::Label Label1{this, {4545, 4860, 1000, 855}, {}, std::nullopt, bigFont};
-    platform::Image Image1{this, {5265, 5730, 1020, 855}, false, "Teddy"};
+    // Stretched to its box, so the teddy grows with the letters above it.
+    platform::Image Image1{this, {5265, 5730, 1020, 855}, true, "Teddy"};
     platform::TextBox Text1{this, {6780, 6000, 495, 375}};
 
     // The top strip: three tunes, a stop label and the loop switch ...

@@ -96,9 +96,9 @@ void Form2::setUpLook() {
     outline(Shape3, colors::red);
     for (Shape* icon : {&Shape4, &Shape5, &Shape6, &Shape7})
         cyanIcon(*icon);
-    Image2.setPicture(builtinPicture("creative-triangle", {184, 183}));
-    Image3.setPicture(builtinPicture("creative-diamond", {184, 183}));
-    Image4.setPicture(builtinPicture("creative-star", {186, 186}));
+    Image2.setBuiltinPicture("creative-triangle");
+    Image3.setBuiltinPicture("creative-diamond");
+    Image4.setBuiltinPicture("creative-star");
     Shape1.setFillStyle(Shape::solid);
     Shape1.setFillColor(colors::yellow);
     Shape1.setBorderColor(colors::black);
@@ -106,9 +106,9 @@ void Form2::setUpLook() {
     Image1.setVisible(false);
     Label4.setForeColor(rgb(64, 64, 64));
     Label1.setForeColor(colors::red);
-    Image5.setPicture(builtinPicture("creative-teddy-stick", {32, 32}));
-    const QPixmap raisedArms = builtinPicture("creative-teddy-arms", {32, 32});
-    Imagedrop2.setPicture(raisedArms);
+    Image5.setBuiltinPicture("creative-teddy-stick");
+    const QPixmap raisedArms = builtinPicture("creative-teddy-arms", {pointerPixels(), pointerPixels()});
+    Imagedrop2.setBuiltinPicture("creative-teddy-arms");
     Imagedrop2.setDragMode(1);
     Imagedrop2.setDragIcon(raisedArms);
     Imagedrop2.setMouseIcon(conventions::wavingTeddyPointer());
@@ -116,6 +116,8 @@ void Form2::setUpLook() {
     conventions::useCarPointer(Label1);
     conventions::useCarPointer(Label4);
     conventions::useCarPointer(ImageDrop1);
+    // The target must show on the black board before the teddy is dropped on it.
+    ImageDrop1.setOutline(toQColor(colors::yellow));
     conventions::useTeddyPointer(*this);
     MMControl1.setVisible(false);
 }
@@ -292,7 +294,7 @@ void Form2::choosePictureShape(PictureShape shape) {
 // The teddy jumps to the target, and after two seconds it is back at its place. The wait keeps
 // handling events, so a second drop during it runs this whole sequence again inside the first.
 void Form2::ImageDrop1_DragDrop() {
-    ImageDrop1.setPicture(Imagedrop2.picture());
+    ImageDrop1.copyPictureFrom(Imagedrop2);
     Imagedrop2.clearPicture();
     playDing();
     Runtime::waitProcessingEvents(2.0);

@@ -71,7 +71,7 @@ void Form3::setUpLook() {
     CustomColor.setBackColor(lightGrey);
     CustomColor.setForeColor(colors::black);
     CustomColor.setVisible(false);
-    Image1.setPicture(builtinPicture("waving-teddy-pointer", {32, 32}));
+    Image1.setBuiltinPicture("waving-teddy-pointer");
     Clear.setBackColor(lightGrey);
     useBuiltinPointer(Clear, "creative-pencil-pointer");
     CommandSavepic.setVisible(false);

@@ -88,7 +88,7 @@ void ReadMe::setUpDesign() {
     conventions::useCarPointer(Command1);
     ClearMe.setMouseIcon(builtinCursor("letter-eraser-pointer"));
     ClearMe.setMousePointer(pointerCustom);
-    Image1.setPicture(builtinPicture("teddy", {32, 32}));
+    Image1.setBuiltinPicture("teddy");
     Image1.setDescription("Teddy");
     Image1.setMouseIcon(conventions::wavingTeddyPointer());
     Image1.setMousePointer(pointerCustom);

@@ -51,12 +51,6 @@ std::array<Image, 10> countingPictures(Form5* board) {
              {board, {6720, 2220, 390, 3360}, true, "Ten"}}};
 }
 
-// Built-in pictures are rendered larger than their design size so they stay crisp when stretched;
-// twice is enough on a 4K screen, and each size is drawn only once.
-QPixmap sharpPicture(const QString& name, int width, int height) {
-    return builtinPicture(name, {width * 2, height * 2});
-}
-
 } // namespace
 
 Form5::Form5(Classroom& room_)
@@ -99,17 +93,13 @@ Form5::Form5(Classroom& room_)
 }
 
 void Form5::arrangeControls() {
-    const QPixmap teddyWaving = sharpPicture("numbers-counting-teddy-wave", 32, 32);
-    const QPixmap teddyOtherArm = sharpPicture("numbers-counting-teddy-wave-other", 32, 32);
-    ImageTeddy1.setPicture(teddyWaving);
-    ImageTeddy2.setPicture(teddyOtherArm);
-    ImageTeddy3.setPicture(teddyOtherArm);
-    const QPixmap unit = sharpPicture("numbers-counting-unit", 24, 22);
-    const QPixmap tenBar = sharpPicture("numbers-counting-ten-bar", 26, 224);
+    ImageTeddy1.setBuiltinPicture("numbers-counting-teddy-wave");
+    ImageTeddy2.setBuiltinPicture("numbers-counting-teddy-wave-other");
+    ImageTeddy3.setBuiltinPicture("numbers-counting-teddy-wave-other");
     for (std::size_t i = 0; i < 9; ++i)
-        Image1[i].setPicture(unit);
-    Image1[9].setPicture(tenBar);
-    Image2.setPicture(tenBar);
+        Image1[i].setBuiltinPicture("numbers-counting-unit");
+    Image1[9].setBuiltinPicture("numbers-counting-ten-bar");
+    Image2.setBuiltinPicture("numbers-counting-ten-bar");
     Shape1.setFillStyle(Shape::solid);
     Shape1.setFillColor(colors::black);
     for (Control* hidden :

@@ -57,7 +57,7 @@ Form6::Form6(Classroom& room_)
         Labeltimes0[std::size_t(i)].setVisible(false);
         Option1[std::size_t(i)].setVisible(false);
     }
-    Image1.setPicture(builtinPicture("waving-teddy-pointer", {32, 32}));
+    Image1.setBuiltinPicture("waving-teddy-pointer");
     setMouseIcon(builtinCursor("numbers-tables-red-teddy-pointer"));
     setMousePointer(pointerCustom);
     conventions::useCarPointer(CommandEnd);

@@ -85,7 +85,7 @@ void Form7::prepareControls() {
         hidden->setVisible(false);
     for (Label& addend : LabelShowAdd)
         addend.setVisible(false);
-    Image1.setPicture(builtinPicture("teddy", {32, 32}));
+    Image1.setBuiltinPicture("teddy");
     // The keyboard controls take the Tab key in the order the prompts lead the child through.
     QWidget::setTabOrder(Text1.widget(), multiButton.widget());
     QWidget::setTabOrder(multiButton.widget(), Text2.widget());

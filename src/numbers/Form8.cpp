@@ -75,10 +75,9 @@ Form8::Form8(Classroom& room_)
 }
 
 void Form8::arrangeControls() {
-    Image1.setPicture(builtinPicture("teddy", {128, 128}));
-    const QPixmap rosette = builtinPicture("numbers-problem-rosette", {79 * 3, 112 * 3});
-    ImageA1.setPicture(rosette);
-    ImageA2.setPicture(rosette);
+    Image1.setBuiltinPicture("teddy");
+    ImageA1.setBuiltinPicture("numbers-problem-rosette");
+    ImageA2.setBuiltinPicture("numbers-problem-rosette");
     for (Shape* dot : {&Shape1, &Shape2}) {
         dot->setFillStyle(Shape::solid);
         dot->setFillColor(colors::black);

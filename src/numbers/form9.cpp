@@ -85,7 +85,7 @@ form9::form9(Classroom& room_)
     CommandClear.setMousePointer(pointerCustom);
     fillAsDot(Shape1);
     fillAsDot(Shape2);
-    Image1.setPicture(builtinPicture("teddy", {32, 32}));
+    Image1.setBuiltinPicture("teddy");
     conventions::useTeddyPointer(*this);
     for (CommandButton* goTo : {&Command1, &Command3, &Commandmult})
         conventions::useCarPointer(*goTo);

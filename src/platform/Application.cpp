@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QPixmapCache>
 #include <csignal>
 
@@ -25,6 +26,8 @@ void prepareApplication() {
     QApplication::setApplicationName(MessageBox::title);
     QApplication::setApplicationVersion("1.4");
     QApplication::setDesktopFileName("org.pipkinsclassroom.classroom");
+    // Desktops without the desktop entry (a bare X11 window manager) take the icon from the window.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/pipkins-classroom.svg")));
     QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial", "DejaVu Sans"});
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
     // The style keeps a picture of every button it draws, per size and state, up to 10 MB by default;

@@ -8,12 +8,19 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QVariant>
 #include <algorithm>
 
 namespace platform {
 namespace {
 const char* const controlProperty = "pipkinControl";
+
+bool hasIndicator(const QWidget* widget) {
+    return qobject_cast<const QCheckBox*>(widget) != nullptr || qobject_cast<const QRadioButton*>(widget) != nullptr;
+}
+
 } // namespace
 
 void Container::forget(Control* control) { std::erase(children_, control); }
@@ -143,6 +150,11 @@ void Control::applyAppearance() {
         pal.setColor(QPalette::Button, back);
         pal.setColor(QPalette::Base, back);
         widget_->setAutoFillBackground(true);
+    }
+    if (hasIndicator(widget_.get())) {
+        // The box itself stays white with a black tick, whatever colour the board paints around it.
+        pal.setColor(QPalette::Base, Qt::white);
+        pal.setColor(QPalette::Text, Qt::black);
     }
     widget_->setPalette(pal);
 }

@@ -25,8 +25,7 @@ void Form4::Form_Load() {
     const int w = std::min(screen.width() * 3 / 5, screen.height() * 3 / 5 * titleWidth / titleHeight);
     const int h = w * titleHeight / titleWidth;
     setGeometry((screen.width() - w) / 2, (screen.height() - h) / 2, w, h);
-    // Drawn once at its own 500 x 400 and stretched: start-up need not render a screen-sized picture.
-    Image1.setPicture(platform::builtinPicture("title", {titleWidth, titleHeight}));
+    Image1.setBuiltinPicture("title");
     Image1.move({0, 0, Screen::toTwips(w), Screen::toTwips(h)});
 }
 

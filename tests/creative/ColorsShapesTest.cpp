@@ -181,11 +181,12 @@ TEST_P(TeddyDrop, TeddyJumpsToTheTargetAndIsBackAfterTwoSeconds) {
             lastInTarget = now;
         return now;
     });
-    const QImage teddy = board().Imagedrop2.picture().toImage();
-    ASSERT_FALSE(teddy.isNull());
+    // The same drawing, drawn at the target's own size.
+    const QString teddy = board().Imagedrop2.builtinName();
+    ASSERT_FALSE(teddy.isEmpty());
     bool seenDuringWait = false;
     QTimer::singleShot(0, [&] {
-        seenDuringWait = board().ImageDrop1.picture().toImage() == teddy && board().Imagedrop2.picture().isNull() &&
+        seenDuringWait = board().ImageDrop1.builtinName() == teddy && board().Imagedrop2.picture().isNull() &&
                          board().MMControl1.playsStarted() == 1;
     });
     board().Imagedrop2.dragTo(board().ImageDrop1);
@@ -233,6 +234,22 @@ TEST_F(ColorsShapesTest, ReleasingTheTeddyAnywhereButTheTargetChangesNothing) {
     EXPECT_TRUE(board().ImageDrop1.picture().isNull());
     EXPECT_EQ(board().MMControl1.playsStarted(), 0);
     EXPECT_EQ(board().cc, "yellow");
+}
+
+} // namespace
+
+namespace {
+
+// The empty drop target on the black board: something other than black must mark where it is.
+TEST_F(ColorsShapesTest, EmptyDropTargetIsOutlinedOnTheBlackBoard) {
+    ASSERT_TRUE(board().ImageDrop1.picture().isNull());
+    QWidget* drop = board().ImageDrop1.widget();
+    const QImage target = drop->parentWidget()->grab(drop->geometry()).toImage();
+    int marked = 0;
+    for (int y = 0; y < target.height(); ++y)
+        for (int x = 0; x < target.width(); ++x)
+            marked += qGray(target.pixel(x, y)) > 128;
+    EXPECT_GT(marked, target.width() + target.height()) << "at least a frame's worth of light pixels";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "abc/Form1.h"
 #include "creative/Form2.h"
 #include "creative/Form3.h"
+#include "letter/FontList.h"
 #include "letter/ReadMe.h"
 #include "numbers/Form5.h"
 #include "platform/Screen.h"
@@ -47,7 +48,7 @@ TEST_F(ClassroomFixture, StartsOnTheAbcBoardOverTheTitleScreen) {
     EXPECT_FALSE(abc.Label4.visible());
     EXPECT_FALSE(abc.MMControl27.visible());
     EXPECT_EQ(abc.focusedWidget(), abc.Text1.widget());
-    EXPECT_EQ(room().readMe().Combo1.listCount(), platform::Screen::fonts().size());
+    EXPECT_EQ(room().readMe().Combo1.listCount(), letter::fontList().size());
 }
 
 TEST_F(ClassroomFixture, OpensEverySoundDeviceWhoseFileIsThere) {
