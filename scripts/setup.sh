@@ -8,6 +8,10 @@ packages=(
   xvfb xauth xdotool x11-utils openbox
   dbus-daemon dbus-bin at-spi2-core gir1.2-atspi-2.0 python3-gi imagemagick
   cups printer-driver-cups-pdf poppler-utils
+  # the real desktops the escape tests start headless, their key injectors and screenshot tools, and
+  # cage for the child login session
+  sway xwayland wtype grim gnome-shell gnome-screenshot python3-dbus kwin-x11 kwin-wayland icewm cage
+  x11-xserver-utils
 )
 missing=()
 for p in "${packages[@]}"; do

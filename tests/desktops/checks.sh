@@ -89,19 +89,22 @@ click_control() { # NAME ROLE [double]
 }
 
 check_letter() {
-    local letter=$dir_now/start/write.txt
+    local letter=$dir_now/start/write.txt why=""
     rm -f "$letter"
-    if click_control Letter label && child "$app" showing "Pipkin's Classroom Letter Board" 10; then
+    if ! click_control Letter label; then why="no \"Letter\" label found"
+    elif ! child "$app" showing "Pipkin's Classroom Letter Board" 10; then why="the Letter Board never came up"
+    else
         sleep 1
         d_type ab
         sleep 0.5
-        click_control "Save Letter" "push button"
+        click_control "Save Letter" "push button" || why="no \"Save Letter\" button found"
         sleep 1
     fi
     if grep -q ab "$letter" 2>/dev/null; then
         results+=("\"Letter\" then \"ab\": in write.txt")
     else
-        results+=("\"Letter\" then \"ab\": NOT in the letter (write.txt: $(head -c 60 "$letter" 2>/dev/null || echo missing))")
+        [ -z "$why" ] && why="write.txt: $(head -c 60 "$letter" 2>/dev/null || echo missing)"
+        results+=("\"Letter\" then \"ab\": NOT in the letter ($why)")
         problems+=("typing on the Letter Board did not reach the letter")
     fi
     click_control "Go To ABCs" "push button"
@@ -112,12 +115,12 @@ choose_menu() { click_control "$1" "menu item" && click_control "$2" "menu item"
 
 # The parent's goodbye, then Super and Alt+Tab must reach the desktop again.
 check_goodbye() {
-    local k again=""
-    choose_menu Menus "This Screen Menus On"
-    choose_menu "Exit Program on/off" "Goodbye On"
-    click_control "Good Bye" label double
+    local k again="" why=""
+    choose_menu Menus "This Screen Menus On" || why="the menu Menus > This Screen Menus On could not be chosen"
+    choose_menu "Exit Program on/off" "Goodbye On" || why="the menu Exit Program on/off > Goodbye On could not be chosen"
+    click_control "Good Bye" label double || why="no \"Good Bye\" label found"
     if ! wait_for 15 sh -c "! kill -0 $app"; then
-        results+=("after Good Bye: the program did NOT end")
+        results+=("after Good Bye: the program did NOT end${why:+ ($why)}")
         problems+=("Good Bye did not end the program")
         return
     fi

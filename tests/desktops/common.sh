@@ -50,20 +50,26 @@ start_a11y() {
 }
 
 start_xvfb() { # DIR: a private X server of 1280 x 800 on a display no other test is using
-    local n
-    for n in $(shuf -i 100-899 -n 30); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    local n xvfb
+    for n in $(shuf -i 100-899 -n 20); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
+        xvfb=$!
+        # Another test may take the same number at the same moment: then this server ends.
+        if wait_for 10 sh -c "kill -0 $xvfb && DISPLAY=:$n xdpyinfo" && sleep 0.3 && kill -0 "$xvfb" 2>/dev/null; then
+            pids+=("$xvfb")
+            export DISPLAY=":$n"
+            return 0
+        fi
+        kill "$xvfb" 2>/dev/null
     done
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
-    pids+=($!)
-    export DISPLAY=":$n"
-    wait_for 10 xdpyinfo
+    return 1
 }
 
 x_active() { xprop -root _NET_ACTIVE_WINDOW 2>/dev/null | grep -o '0x[0-9a-f]*' | head -n1; }
 # The viewable top-level windows (a menu, a switcher or a panel popup the desktop opened shows up here).
 x_viewable() { xwininfo -root -children 2>/dev/null | grep -o '^ *0x[0-9a-f]*' | tr -d ' ' |
-    while read -r w; do xwininfo -id "$w" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$w"; done | sort; }
+    while read -r w; do [[ $(xwininfo -id "$w" 2>/dev/null) == *'Map State: IsViewable'* ]] && echo "$w"; done | sort; }
 x_window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 | grep .; }
 # The window's area on the screen as the X server reports it: "X Y W H".
 x_geometry() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
@@ -87,3 +93,6 @@ x_stranger() { # NAME: its window id in stranger_window
     wait_for 10 x_window_named "^$1\$" || return 1
     stranger_window=$(printf '0x%x' "$(x_window_named "^$1\$")")
 }
+# Whether a window came up since d_before noted the viewable ones (pipefail would take grep -q's early
+# exit for a failure, hence the test of the output).
+x_new_window() { [ -n "$(x_viewable | comm -13 "$dir_now/viewable.before" -)" ]; }

@@ -26,5 +26,5 @@ d_type() { x_type "$1"; }
 d_shot() { x_shot "$1"; }
 d_focus() { x_active; }
 d_before() { x_viewable >"$dir_now/viewable.before"; }
-d_seen() { x_viewable | comm -13 "$dir_now/viewable.before" - | grep -q . && echo "icewm-window-opened"; }
-d_undo() { x_viewable | comm -13 "$dir_now/viewable.before" - | grep -q . && { x_key Escape; sleep 0.3; x_key Escape; }; }
+d_seen() { x_new_window && echo "icewm-window-opened"; }
+d_undo() { x_new_window && { x_key Escape; sleep 0.3; x_key Escape; }; }

@@ -37,7 +37,7 @@ d_key() {
         *) x_key "$1";;
     esac
 }
-showing_desktop() { xprop -root _NET_SHOWING_DESKTOP 2>/dev/null | grep -q '= 1'; }
+showing_desktop() { [[ $(xprop -root _NET_SHOWING_DESKTOP 2>/dev/null) == *'= 1'* ]]; }
 d_point() { x_point "$@"; }
 d_click() { x_click "$@"; }
 d_type() { x_type "$1"; }
@@ -46,10 +46,10 @@ d_focus() { x_active; }
 d_before() { grep -c "WATCH $(marker "$1")\$" "$dir_now/wm.log" >"$dir_now/kwin.before"; x_viewable >"$dir_now/viewable.before"; }
 d_seen() {
     [ "$(grep -c "WATCH $(marker "$1")\$" "$dir_now/wm.log")" -gt "$(cat "$dir_now/kwin.before")" ] && echo "kwin-script"
-    x_viewable | comm -13 "$dir_now/viewable.before" - | grep -q . && echo "kwin-window-opened"
+    x_new_window && echo "kwin-window-opened"
     showing_desktop && echo "desktop-shown"
 }
 d_undo() {
-    x_viewable | comm -13 "$dir_now/viewable.before" - | grep -q . && { x_key Escape; sleep 0.3; }
+    x_new_window && { x_key Escape; sleep 0.3; }
     showing_desktop && { x_key super+d; sleep 0.5; }
 }

@@ -19,9 +19,10 @@ cmake --install "$build" --prefix "$work/usr" >"$work/install.log" 2>&1 || fail 
 entry=$work/usr/share/wayland-sessions/pipkins-classroom.desktop
 [ -f "$entry" ] || fail "no session entry in share/wayland-sessions"
 grep -qx "Name=Pipkin's Classroom" "$entry" || fail "the session entry is not named Pipkin's Classroom"
-# Installed into a prefix of its own, the entry names the launcher there.
-command=$(sed -n 's/^Exec=//p' "$entry")
-[ -x "$command" ] || fail "the session entry runs $command, which is not there"
+# The login manager runs the entry's command from the PATH, which holds the installation's bin.
+export PATH=$work/usr/bin:$PATH
+command=$(command -v "$(sed -n 's/^Exec=//p' "$entry")") || fail "the session entry's command is not on the PATH"
+[ "$command" = "$work/usr/bin/pipkins-classroom-session" ] || fail "the session entry runs $command"
 
 dir_now=$work/session
 mkdir -p "$dir_now/home" "$dir_now/rt"
@@ -31,7 +32,7 @@ unset WAYLAND_DISPLAY DISPLAY DBUS_SESSION_BUS_ADDRESS
 chown -R 65534:65534 "$dir_now"
 start_xvfb "$dir_now" || fail "no X server"
 as_child() { setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$HOME" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
-    DBUS_SESSION_BUS_ADDRESS="${DBUS_SESSION_BUS_ADDRESS:-}" DISPLAY="$DISPLAY" "$@"; }
+    DBUS_SESSION_BUS_ADDRESS="${DBUS_SESSION_BUS_ADDRESS:-}" DISPLAY="$DISPLAY" PATH="$PATH" "$@"; }
 DBUS_SESSION_BUS_ADDRESS=$(as_child dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$dir_now/bus.pid")
 pids+=("$(cat "$dir_now/bus.pid")")
 as_child /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >"$dir_now/a11y.log" 2>&1 &
