@@ -42,12 +42,17 @@ d_point() { x_point "$@"; }
 d_click() { x_click "$@"; }
 d_type() { x_type "$1"; }
 
-as_child env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 WLR_BACKENDS=x11 WLR_RENDERER=pixman SDL_AUDIODRIVER=dummy "$command" >"$dir_now/session.log" 2>&1 &
+# Started directly, not through as_child, so that $! is the session's own process.
+setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$HOME" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
+    DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" DISPLAY="$DISPLAY" PATH="$PATH" \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 WLR_BACKENDS=x11 WLR_RENDERER=pixman SDL_AUDIODRIVER=dummy \
+    "$command" >"$dir_now/session.log" 2>&1 &
 session=$!
 pids+=("$session")
 # The launcher and the classroom's launcher exec, so cage is the session's process and the classroom its child.
-wait_for 20 pgrep -P "$session" || fail "cage started nothing: $(tail -5 "$dir_now/session.log")"
-app=$(pgrep -P "$session" | head -n1)
+classroom_of() { ps --ppid "$1" -o pid=,comm= | awk '$2 ~ /^pipkins-classr/ { print $1 }' | grep .; }
+wait_for 20 classroom_of "$session" || fail "cage started no classroom: $(tail -5 "$dir_now/session.log")"
+app=$(classroom_of "$session")
 child "$app" showing "Pipkin's Classroom" 40 || fail "the ABCs board never showed: $(tail -5 "$dir_now/session.log")"
 sleep 2
 
