@@ -33,7 +33,9 @@ world() {
     mkdir -p "$dir/home" "$dir/rt" "$dir/markers"
     chmod 700 "$dir/rt"
     export HOME=$dir/home XDG_RUNTIME_DIR=$dir/rt MARKERS=$dir/markers
-    unset WAYLAND_DISPLAY DISPLAY SWAYSOCK XAUTHORITY
+    # The test presets choose Qt's offscreen platform; the desktops and the programs shown on them
+    # (KWin, kglobalaccel, the classroom) must each find their own.
+    unset WAYLAND_DISPLAY DISPLAY SWAYSOCK XAUTHORITY QT_QPA_PLATFORM
     DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$dir/bus.pid")
     pids+=("$(cat "$dir/bus.pid")")
     # GNOME Shell ends in its login-manager code unless a system bus answers; a second private bus does.

@@ -122,5 +122,11 @@ for k in $keys; do
 done
 for line in "${results[@]}"; do echo "$line"; done
 for p in "${problems[@]}"; do echo "FAILED: $p"; failed=1; done
-echo "took $(($(date +%s) - t0)) s; files in $work"
+if [ $failed = 0 ]; then
+    echo "took $(($(date +%s) - t0)) s"
+    end_all
+    rm -rf "$work"
+else
+    echo "took $(($(date +%s) - t0)) s; logs and screenshots kept in $work"
+fi
 exit $failed

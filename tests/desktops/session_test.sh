@@ -28,7 +28,7 @@ dir_now=$work/session
 mkdir -p "$dir_now/home" "$dir_now/rt"
 chmod 700 "$dir_now/rt"
 export HOME=$dir_now/home XDG_RUNTIME_DIR=$dir_now/rt
-unset WAYLAND_DISPLAY DISPLAY DBUS_SESSION_BUS_ADDRESS
+unset WAYLAND_DISPLAY DISPLAY DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
 chown -R 65534:65534 "$dir_now"
 start_xvfb "$dir_now" || fail "no X server"
 as_child() { setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$HOME" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
@@ -53,6 +53,7 @@ pids+=("$session")
 classroom_of() { ps --ppid "$1" -o pid=,comm= | awk '$2 ~ /^pipkins-classr/ { print $1 }' | grep .; }
 wait_for 20 classroom_of "$session" || fail "cage started no classroom: $(tail -5 "$dir_now/session.log")"
 app=$(classroom_of "$session")
+pids+=("$app") # a classroom left running would hold the user's single-instance lock
 child "$app" showing "Pipkin's Classroom" 40 || fail "the ABCs board never showed: $(tail -5 "$dir_now/session.log")"
 sleep 2
 
@@ -80,4 +81,6 @@ wait "$session"
 status=$?
 [ "$status" -eq 0 ] || fail "the session ended with status $status: $(tail -5 "$dir_now/session.log")"
 echo "Good Bye ended the classroom and cage: the session is over"
+end_all
+rm -rf "$work"
 echo "1 passed, 0 failed"
