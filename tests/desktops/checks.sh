@@ -17,7 +17,7 @@ try_key() {
     d_before "$k"
     f0=$(d_focus)
     d_key "$k"
-    sleep 1
+    sleep 0.8
     seen=""
     [ -e "$MARKERS/$m" ] && seen="marker"
     seen="$seen $(d_seen "$k" | tr '\n' ' ')"
