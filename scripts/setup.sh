@@ -8,8 +8,12 @@ packages=(
   xvfb xauth xdotool x11-utils openbox
   dbus-daemon dbus-bin at-spi2-core gir1.2-atspi-2.0 python3-gi imagemagick
   cups printer-driver-cups-pdf poppler-utils
-  qt6-wayland qt6-base-private-dev libwayland-dev wayland-protocols sway wtype cage xwayland
+  qt6-wayland qt6-base-private-dev libwayland-dev wayland-protocols
   lintian desktop-file-utils appstream man-db
+  # the real desktops the escape tests start headless, their key injectors and screenshot tools, and
+  # cage for the child login session
+  sway xwayland wtype grim gnome-shell gnome-screenshot python3-dbus kwin-x11 kwin-wayland icewm cage
+  x11-xserver-utils
 )
 missing=()
 for p in "${packages[@]}"; do
