@@ -169,6 +169,13 @@ bool Form::redirectToNewFocus(const QWidget* from, const QKeyEvent& key) {
     QWidget* now = focusedWidget();
     if (!now || now == from || !now->isVisible() || !now->isEnabled())
         return false;
+    // Moving on with Tab, and pressing with Space or Enter, belong to the control that had the focus.
+    switch (key.key()) {
+    case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Space: case Qt::Key_Return: case Qt::Key_Enter:
+        return false;
+    default:
+        break;
+    }
     QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.nativeScanCode(), key.nativeVirtualKey(),
                    key.nativeModifiers(), key.text(), key.isAutoRepeat(), key.count());
     redirecting_ = true;

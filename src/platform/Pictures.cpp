@@ -33,7 +33,7 @@ namespace {
 constexpr int kLargestPointer = 255;
 
 // Qt's reader does not expose a .cur file's hot spot: it sits in the first directory entry, for the
-// first entry's size (a width of 0 means 256); it moves with the size that was taken.
+// first entry's size; it moves with the size that was taken.
 QPoint hotSpotOf(const QString& path, QSize taken) {
     if (!QFileInfo(path).isFile())
         return {0, 0};
@@ -44,7 +44,13 @@ QPoint hotSpotOf(const QString& path, QSize taken) {
     const bool isCursor = head.size() == 14 && uchar(head[2]) == 2 && uchar(head[3]) == 0;
     if (!isCursor)
         return {0, 0};
-    const int firstWidth = uchar(head[6]) == 0 ? 256 : uchar(head[6]);
+    // The entry's width byte holds up to 255; 0 stands for 256 or more: the picture itself tells.
+    int firstWidth = uchar(head[6]);
+    if (firstWidth == 0) {
+        QImageReader entries(path);
+        entries.setDecideFormatFromContent(true);
+        firstWidth = entries.imageCount() <= 1 ? taken.width() : 256;
+    }
     const int x = (uchar(head[10]) | (uchar(head[11]) << 8)) * taken.width() / firstWidth;
     const int y = (uchar(head[12]) | (uchar(head[13]) << 8)) * taken.width() / firstWidth;
     return {std::clamp(x, 0, taken.width() - 1), std::clamp(y, 0, taken.height() - 1)};

@@ -81,8 +81,8 @@ def still_answers(room):
     """The classroom still works: a letter key shows its letter on the big label."""
     if room.board() != plain(ABCS):
         return
-    room.click("K", "label")
-    wait_until('"K k" on the big label', lambda: room.controls("K k", "label"))
+    room.click("K", "push button")
+    wait_until('"K k" on the big label', lambda: room.controls("K k"))
 
 
 def chalkboard_with_saving(room):
@@ -174,8 +174,8 @@ def fifo(file_name, action):
 
 
 def letter_key_answers(room):
-    room.click("A", "label")
-    wait_until('"A a" on the big label', lambda: room.controls("A a", "label"))
+    room.click("A", "push button")
+    wait_until('"A a" on the big label', lambda: room.controls("A a"))
 
 
 def get_letter_from_fifo(room):
@@ -312,13 +312,13 @@ def loud_tune(maker):
 
         def act(room):
             mark = room.audio_mark()
-            room.click("A", "label")
+            room.click("A", "push button")
             speech = room.loudest_since(mark, 1.5)
             check(speech > 1000, f"the letter A was not heard (loudest {speech})")
             mark = room.audio_mark()
-            room.click("Start Music 1", "label")
+            room.click("Start Music 1", "push button")
             music = room.loudest_since(mark, 3.0)
-            room.click("Stop Music", "label")
+            room.click("Stop Music", "push button")
             check(music <= speech, f"the tune peaked at {music}, louder than the speech at {speech}")
         return act
     return case
@@ -332,7 +332,7 @@ def huge_teddy_clicked(start, work):
             return next(int(line.split()[1]) for line in f if line.startswith("VmRSS:")) // 1024
 
     def act(room):
-        keys = [room.centre(room.find(k, "label")) for k in ("A", "B")]
+        keys = [room.centre(room.find(k, "push button")) for k in ("A", "B")]
         teddy = room.find("Teddy").get_extents(Atspi.CoordType.SCREEN)
         before = room.screenshot("teddy-before")
         readings = []
@@ -348,7 +348,7 @@ def huge_teddy_clicked(start, work):
                 shown = room.changed_pixels(before, room.screenshot("teddy-huge"), teddy.x, teddy.y, teddy.width,
                                             teddy.height)
                 check(shown > teddy.width * teddy.height // 2, "the huge teddy was not shown")
-        wait_until('"B b" on the big label', lambda: room.controls("B b", "label"))
+        wait_until('"B b" on the big label', lambda: room.controls("B b"))
         check(readings[1] - readings[0] < 16,
               f"resident memory grew from {readings[0]} MB after 10 clicks to {readings[1]} MB after 100")
         print(f"    resident memory after 10 clicks {readings[0]} MB, after 100 {readings[1]} MB")

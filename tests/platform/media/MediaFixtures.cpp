@@ -94,6 +94,18 @@ QByteArray oneNoteMidi() {
     return QByteArray(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 
+QByteArray oneLongNoteMidi() {
+    const unsigned char bytes[] = {
+        'M',  'T',  'h',  'd',  0, 0, 0, 6,  0, 0, 0, 1, 0, 96, // format 0, one track, 96 ticks a beat
+        'M',  'T',  'r',  'k',  0, 0, 0, 16,                    // the track: 16 bytes
+        0x00, 0xC0, 0x00,                                       // piano
+        0x00, 0x90, 0x3C, 0x64,                                 // middle C on
+        0x82, 0x20, 0x80, 0x3C, 0x40,                           // off three beats (1.5 s) later
+        0x00, 0xFF, 0x2F, 0x00,                                 // end of track
+    };
+    return QByteArray(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
 QByteArray truncatedMidi() {
     QByteArray bytes = oneNoteMidi().left(22);
     bytes[18] = '\x7f'; // the track claims about 2 GB

@@ -26,6 +26,8 @@ QByteArray readBytes(const QString& path);
 QByteArray corruptWav();
 // One piano note of half a second, format 0.
 QByteArray oneNoteMidi();
+// One note of a second and a half: a tune still sounding a while after it started.
+QByteArray oneLongNoteMidi();
 // A MIDI header followed by a track chunk that claims far more bytes than the file holds.
 QByteArray truncatedMidi();
 

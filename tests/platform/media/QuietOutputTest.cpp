@@ -159,7 +159,7 @@ TEST_P(KeepsOutputOpenTest, ClosesOnlyOnceItEndsAndAPlayReopens) {
         ASSERT_TRUE(device->command(QStringLiteral("play")));
         break;
     case Activity::Tune:
-        ASSERT_TRUE(writeBytes(path("music1.mid"), oneNoteMidi()));
+        ASSERT_TRUE(writeBytes(path("music1.mid"), oneLongNoteMidi()));
         device = openDevice("Sequencer", QStringLiteral("music1.mid"));
         ASSERT_TRUE(device->command(QStringLiteral("play")));
         break;

@@ -51,7 +51,7 @@ protected:
 };
 
 // A tune that drowns the letters, or a click that startles, makes the child turn the sound off: the
-// spoken words, the effects and the tunes sit within a few decibels of one another.
+// spoken words and the effects sit within a few decibels of one another, the tunes a little under them.
 TEST_F(StartLevelsTest, SpeechEffectsAndTunesAreAboutEquallyLoud) {
     double speech = 0;
     const QStringList words{"a.WAV", "m.WAV", "c5.WAV", "c8.WAV", "hi.WAV"};
@@ -61,7 +61,14 @@ TEST_F(StartLevelsTest, SpeechEffectsAndTunesAreAboutEquallyLoud) {
     for (const char* file : {"dip.WAV", "ding.WAV", "music1.mid", "music2.mid", "music3.mid"})
         others[file] = levelOf(file, QString(file).endsWith(".mid") ? 4000 : 1200);
     for (const auto& [file, level] : others) {
-        EXPECT_NEAR(level, speech, 3.0) << file << " at " << level << " dBFS, the speech at " << speech;
+        const std::string note = file + " at " + std::to_string(level) + " dBFS, the speech at " + std::to_string(speech);
+        if (QString::fromStdString(file).endsWith(".mid")) {
+            // A tune is background music: held under the speech, but still clearly heard.
+            EXPECT_LE(level, speech + 1.0) << note;
+            EXPECT_GE(level, speech - 10.0) << note;
+        } else {
+            EXPECT_NEAR(level, speech, 3.0) << note;
+        }
     }
 }
 
