@@ -91,7 +91,7 @@ click_control() { # NAME ROLE [double]
 check_letter() {
     local letter=$dir_now/start/write.txt why=""
     rm -f "$letter"
-    if ! click_control Letter label; then why="no \"Letter\" label found"
+    if ! click_control Letter "push button"; then why="no \"Letter\" label found"
     elif ! child "$app" showing "Pipkin's Classroom Letter Board" 10; then why="the Letter Board never came up"
     else
         sleep 1
@@ -118,7 +118,7 @@ check_goodbye() {
     local k again="" why=""
     choose_menu Menus "This Screen Menus On" || why="the menu Menus > This Screen Menus On could not be chosen"
     choose_menu "Exit Program on/off" "Goodbye On" || why="the menu Exit Program on/off > Goodbye On could not be chosen"
-    click_control "Good Bye" label double || why="no \"Good Bye\" label found"
+    click_control "Good Bye" "push button" double || why="no \"Good Bye\" label found"
     if ! wait_for 15 sh -c "! kill -0 $app"; then
         results+=("after Good Bye: the program did NOT end${why:+ ($why)}")
         problems+=("Good Bye did not end the program")

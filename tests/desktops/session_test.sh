@@ -75,7 +75,7 @@ echo "covers cage's screen ($size): yes"
 
 choose_menu Menus "This Screen Menus On"
 choose_menu "Exit Program on/off" "Goodbye On"
-click_control "Good Bye" label double
+click_control "Good Bye" "push button" double
 wait_for 15 sh -c "! kill -0 $session 2>/dev/null" || fail "the session went on after Good Bye"
 wait "$session"
 status=$?
