@@ -1,5 +1,6 @@
 #include "platform/system/DesktopTools.h"
 
+#include <QProcess>
 #include <QStandardPaths>
 
 namespace platform::sys {
@@ -22,6 +23,16 @@ std::optional<ToolCommand> findTool(const QString& commandLine) {
             return ToolCommand{path, candidate.mid(1)};
     }
     return std::nullopt;
+}
+
+Launch startTool(const QString& commandLine) {
+    const std::optional<ToolCommand> tool = findTool(commandLine);
+    if (!tool)
+        return {0, true};
+    qint64 pid = 0;
+    if (!QProcess::startDetached(tool->program, tool->arguments, QString(), &pid) || pid <= 0)
+        return {};
+    return {long(pid), false};
 }
 
 } // namespace platform::sys

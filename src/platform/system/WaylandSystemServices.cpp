@@ -106,14 +106,10 @@ void WaylandSystemServices::follow(QWindow* window, QEvent* event) {
 }
 
 Launch WaylandSystemServices::runProgram(const QString& commandLine) {
-    const std::optional<ToolCommand> tool = findTool(commandLine);
-    if (!tool)
-        return {0, true};
-    qint64 pid = 0;
-    if (!QProcess::startDetached(tool->program, tool->arguments, QString(), &pid) || pid <= 0)
-        return {};
-    tools_.add(long(pid), commandLine);
-    return {long(pid), false};
+    const Launch launch = startTool(commandLine);
+    if (launch.taskId > 0)
+        tools_.add(launch.taskId, commandLine);
+    return launch;
 }
 
 bool WaylandSystemServices::activateTask(long taskId) {

@@ -249,15 +249,7 @@ bool X11SystemServices::isOurs(xcb_window_t window) {
     return false;
 }
 
-Launch X11SystemServices::runProgram(const QString& commandLine) {
-    const std::optional<ToolCommand> tool = findTool(commandLine);
-    if (!tool)
-        return {0, true};
-    qint64 pid = 0;
-    if (!QProcess::startDetached(tool->program, tool->arguments, QString(), &pid) || pid <= 0)
-        return {};
-    return {long(pid), false};
-}
+Launch X11SystemServices::runProgram(const QString& commandLine) { return startTool(commandLine); }
 
 bool X11SystemServices::activateTask(long taskId) {
     if (taskId <= 0)
